@@ -1,0 +1,94 @@
+#include "media/MediaContext.hpp"
+
+#include <cstdlib>
+#include <exception>
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include "media/JoystickHandler.hpp"
+#include "media/Logger.hpp"
+#include "media/Manager.hpp"
+#include "media/Window.hpp"
+
+namespace GLINT {
+namespace SDL {
+
+MediaContext& MediaContext::instance() {
+    static MediaContext context;
+    return context;
+}
+
+MediaContext::MediaContext() : name("GLINT::SDL") {
+    MediaLog.setFile(true);
+    MediaLog.open("GLINT_Lumen.log");
+    MediaLog.setConsole(false);
+}
+
+MediaContext::~MediaContext() {
+    if (textInitialised)
+        TTF_Quit();
+    joystick.reset();
+    window.reset();
+    manager.reset();
+}
+
+bool MediaContext::initSubsystem(unsigned int sdlFlag, bool video, bool audio, bool timer) {
+    if (!manager) {
+        manager.reset(new Manager(video, audio, timer));
+        return true;
+    }
+    return SDL_InitSubSystem(sdlFlag) == 0;
+}
+
+bool MediaContext::InitVideo(bool fullscreen, bool opengl, bool resizable, bool noframe) {
+    try {
+        const bool result = initSubsystem(SDL_INIT_VIDEO, true, false, false);
+        window.reset();
+        window.reset(new Window(name));
+        window->setOpenGL(opengl);
+        window->setFullscreen(fullscreen);
+        window->setResizable(resizable);
+        window->setNoFrame(noframe);
+        return result;
+    } catch (const std::exception& e) {
+        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
+        MediaLog << Logger::beginEntry << "FATAL ERROR : InitVideo failed... Exiting" << std::endl;
+        MediaLog.flush();
+        std::exit(1);
+    }
+}
+
+bool MediaContext::InitTimer() {
+    try {
+        return initSubsystem(SDL_INIT_TIMER, false, false, true);
+    } catch (const std::exception& e) {
+        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
+        MediaLog << Logger::beginEntry << "FATAL ERROR : InitTimer failed... Exiting" << std::endl;
+        MediaLog.flush();
+        std::exit(1);
+    }
+}
+
+bool MediaContext::InitText() {
+    if (TTF_WasInit())
+        return true;
+    if (TTF_Init() == 0) {
+        textInitialised = true;
+        return true;
+    }
+    MediaLog << " TTF Error : " << TTF_GetError();
+    return false;
+}
+
+bool MediaContext::requestQuit() {
+    quitRequested = true;
+    if (window)
+        window->setExit(true);
+    return true;
+}
+
+void MediaContext::setJoystickHandler(JoystickHandler* handler) { joystick.reset(handler); }
+
+} // namespace SDL
+} // namespace GLINT

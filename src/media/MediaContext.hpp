@@ -1,0 +1,53 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace GLINT {
+namespace SDL {
+
+class JoystickHandler;
+class Manager;
+class Window;
+
+// The media layer's one process-wide object: it owns SDL (through the
+// Manager) and the window, and lives until after main returns.
+class MediaContext {
+public:
+    static MediaContext& instance();
+
+    // Each ends the process with exit code 1 when SDL cannot start.
+    bool InitVideo(bool fullscreen, bool opengl, bool resizable, bool noframe);
+    bool InitTimer();
+    bool InitText();
+
+    bool requestQuit();
+    bool isQuitRequested() const { return quitRequested; }
+
+    Window* getWindow() const { return window.get(); }
+    JoystickHandler* getJoystickHandler() const { return joystick.get(); }
+    void setJoystickHandler(JoystickHandler* handler);
+    const std::string& getName() const { return name; }
+
+    MediaContext(const MediaContext&) = delete;
+    MediaContext& operator=(const MediaContext&) = delete;
+
+private:
+    MediaContext();
+    ~MediaContext();
+
+    // Creates the manager with one subsystem, or adds the subsystem to SDL.
+    bool initSubsystem(unsigned int sdlFlag, bool video, bool audio, bool timer);
+
+    std::atomic<bool> quitRequested{false};
+    bool textInitialised = false;
+    std::unique_ptr<Manager> manager;
+    std::unique_ptr<Window> window;
+    std::unique_ptr<JoystickHandler> joystick;
+    std::string name;
+    std::string second;
+};
+
+} // namespace SDL
+} // namespace GLINT

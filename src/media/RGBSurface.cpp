@@ -1,0 +1,140 @@
+#include "media/RGBSurface.hpp"
+
+#include <stdexcept>
+
+#include <SDL/SDL_image.h>
+
+#include "media/LogRethrow.hpp"
+#include "media/Logger.hpp"
+
+namespace GLINT {
+namespace SDL {
+
+Uint32 RGBSurface::defaultFlags = SDL_SWSURFACE;
+
+namespace {
+const char* const ConstructorFailure = "Exception catched in RGBSurface Constructor !!!";
+} // namespace
+
+SDL_Surface* RGBSurface::createEmpty(int width, int height, int bpp, Uint32 flags) {
+    if (bpp == 0)
+        throw std::logic_error("bpp should not be set to 0 for rgb surfaces !");
+    // The RGBA masks only describe a 32-bit pixel; other depths take SDL's own layout.
+    const bool rgba = bpp == 32;
+    SDL_Surface* created = SDL_CreateRGBSurface(flags, width, height, bpp, rgba ? RedMask : 0,
+                                                rgba ? GreenMask : 0, rgba ? BlueMask : 0,
+                                                rgba ? AlphaMask : 0);
+    if (!created) {
+        MediaLog << Logger::beginEntry << "Unable to create a " << width << " x " << height << " x " << bpp
+                 << " rgb surface : " << SDL_GetError() << std::endl;
+        throw std::logic_error("SDL_CreateRGBSurface returns NULL");
+    }
+    return created;
+}
+
+SDL_Surface* RGBSurface::load(const std::string& fileName) {
+    SDL_Surface* loaded = IMG_Load(fileName.c_str());
+    if (!loaded) {
+        MediaLog << Logger::beginEntry << "Unable to set rgb surface from " << fileName << std::endl;
+        throw std::logic_error("IMG_Load returns NULL");
+    }
+    return loaded;
+}
+
+SDL_Surface* RGBSurface::load(const RWOps& stream) {
+    SDL_Surface* loaded = stream.get_SDL() ? IMG_Load_RW(stream.get_SDL(), 0) : nullptr;
+    if (!loaded) {
+        MediaLog << Logger::beginEntry << "Error : Unable to set rgb surface from RWOps" << std::endl;
+        throw std::logic_error("IMG_Load_RW returns NULL");
+    }
+    return loaded;
+}
+
+RGBSurface::RGBSurface(int width, int height, int bpp) {
+    Log_Rethrow(ConstructorFailure, LogStyle::TwoEntries,
+                [&] { reset(createEmpty(width, height, bpp, defaultFlags)); });
+}
+
+RGBSurface::RGBSurface(const Rect& size, int bpp) : RGBSurface(size.getw(), size.geth(), bpp) {}
+
+RGBSurface::RGBSurface(const std::string& fileName) {
+    Log_Rethrow(ConstructorFailure, LogStyle::TwoEntries, [&] { reset(load(fileName)); });
+}
+
+RGBSurface::RGBSurface(const RGBAColor& colorKey, const std::string& fileName) {
+    Log_Rethrow(ConstructorFailure, LogStyle::TwoEntries, [&] {
+        reset(load(fileName));
+        setColorKey(colorKey, true);
+    });
+}
+
+RGBSurface::RGBSurface(const RWOps& stream) {
+    Log_Rethrow(ConstructorFailure, LogStyle::TwoEntries, [&] { reset(load(stream)); });
+}
+
+RGBSurface::RGBSurface(const RGBAColor& colorKey, const RWOps& stream) {
+    Log_Rethrow(ConstructorFailure, LogStyle::TwoEntries, [&] {
+        reset(load(stream));
+        setColorKey(colorKey, true);
+    });
+}
+
+RGBSurface::RGBSurface(const RGBSurface& other) : BaseSurface() {
+    Log_Rethrow("Exception catched in RGBSurface Copy Constructor !!!", LogStyle::TwoEntries, [&] {
+        if (other.surface)
+            reset(convertCopy(other.surface, other.surface->format, other.surface->flags));
+    });
+}
+
+RGBSurface::RGBSurface(SDL_Surface* owned) : BaseSurface(owned) {}
+
+RGBSurface& RGBSurface::operator=(const RGBSurface& other) {
+    if (this != &other)
+        reset(other.surface ? convertCopy(other.surface, other.surface->format, other.surface->flags)
+                            : nullptr);
+    return *this;
+}
+
+bool RGBSurface::setColorKey(const RGBAColor& key, bool accelerate) {
+    if (!surface)
+        return false;
+    const Uint32 rle = accelerate ? SDL_RLEACCEL : 0;
+    const Uint32 keyPixel = SDL_MapRGB(surface->format, key.getR(), key.getG(), key.getB());
+    if (key.getA() == 255)
+        return SDL_SetColorKey(surface, SDL_SRCCOLORKEY | rle, keyPixel) == 0;
+    SDL_SetAlpha(surface, SDL_SRCALPHA, key.getA());
+    return SDL_SetColorKey(surface, SDL_SRCCOLORKEY | SDL_SRCALPHA | rle, keyPixel) == 0;
+}
+
+bool RGBSurface::resize(int width, int height, bool keepContent) {
+    SDL_Surface* resized = nullptr;
+    if (surface && width > 0 && height > 0) {
+        const int bpp = surface->format->BitsPerPixel;
+        const bool rgba = bpp == 32;
+        resized = SDL_CreateRGBSurface(surface->flags, width, height, bpp, rgba ? RedMask : 0,
+                                       rgba ? GreenMask : 0, rgba ? BlueMask : 0, rgba ? AlphaMask : 0);
+    }
+    if (!resized) {
+        MediaLog << Logger::beginEntry << "Unable to resize to " << width << height << " 2D RGB surface"
+                 << std::endl;
+        return false;
+    }
+    if (keepContent)
+        SDL_BlitSurface(surface, nullptr, resized, nullptr);
+    reset(resized);
+    return true;
+}
+
+bool RGBSurface::convertToDisplayFormat() {
+    if (!surface || !SDL_GetVideoSurface())
+        return false;
+    const bool hasAlpha = surface->format->Amask != 0 && !(surface->flags & SDL_SRCCOLORKEY);
+    SDL_Surface* converted = hasAlpha ? SDL_DisplayFormatAlpha(surface) : SDL_DisplayFormat(surface);
+    if (!converted)
+        return false;
+    reset(converted);
+    return true;
+}
+
+} // namespace SDL
+} // namespace GLINT

@@ -1,0 +1,114 @@
+#include "shell/Lifecycle.hpp"
+
+#include <stdexcept>
+#include <string>
+
+#include <SDL/SDL.h>
+
+#include "media/Font.hpp"
+#include "media/Logger.hpp"
+#include "media/MediaContext.hpp"
+#include "media/RGBSurface.hpp"
+#include "media/ScopedLock.hpp"
+#include "media/Window.hpp"
+#include "media/WorldLock.hpp"
+#include "shell/Config.hpp"
+#include "shell/Error_Chain.hpp"
+#include "shell/Game_Settings.hpp"
+
+using GLINT::SDL::GameLog;
+using GLINT::SDL::Logger;
+using GLINT::SDL::MediaContext;
+
+namespace {
+
+void Log_Entry(const std::string& text) { GameLog << Logger::beginEntry << text << std::endl; }
+
+// Throws the step's failure text followed by SDL's own explanation.
+void Require(bool ok, const std::string& failure) {
+    if (!ok)
+        throw std::logic_error(failure + SDL_GetError());
+}
+
+GLINT::SDL::Window& Game_Window() {
+    GLINT::SDL::Window* window = MediaContext::instance().getWindow();
+    if (!window)
+        throw std::logic_error("No window: video is not initialised");
+    return *window;
+}
+
+const char* const Font_File = "Data/Fonts/SlimSansSerif.ttf";
+const char* const Loading_Screen_File = "Data/Interface/LS_Initial.png";
+const char* const Icon_File = "Varnholt_ico.png";
+
+} // namespace
+
+void InitEverything() {
+    Chain_Errors("From InitEverything(), ", "Unhandled Error In InitEverything()", [] {
+        MediaContext& media = MediaContext::instance();
+
+        bool mayCreate = false;
+        const bool configured = Get_Config(mayCreate);
+        if (configured)
+            Log_Entry("Configuration : Set");
+
+        Require(media.InitVideo(Game_Settings::FULLSCREEN, false, true, false), "Init Video Failed: ");
+        Log_Entry("Init Video : OK ");
+
+        // Only now is the desktop size known, which a new Config.ini is written with.
+        if (!configured) {
+            mayCreate = true;
+            Get_Config(mayCreate);
+            Log_Entry("Configuration : Set");
+        }
+
+        Require(media.InitTimer(), "Init Timer Failed: ");
+        Log_Entry("Init Timer : OK ");
+
+        Require(media.InitText(), "TTF Init Failed: ");
+        Log_Entry("TTF Init : OK ");
+
+        GLINT::SDL::Window& window = Game_Window();
+        Require(window.resetDisplay(Game_Settings::SCREEN_WIDTH, Game_Settings::SCREEN_HEIGHT,
+                                    Game_Settings::SCREEN_BPP),
+                "Create Surface Failed: ");
+        Log_Entry("Video Surface Creation : OK ");
+
+        window.setTitle(Game_Settings::Window_Name);
+
+        {
+            const GLINT::SDL::Font messageFont(Font_File, 16);
+            const GLINT::SDL::Font titleFont(Font_File, 28);
+            window.ShowLoadingScreen(Loading_Screen_File, "2D v0.04 \"Quill\"", titleFont, "Setting Game Icon",
+                                     messageFont, GLINT::SDL::Rect(100, 400, 600, 25));
+        }
+
+        window.setIcon(GLINT::SDL::RGBSurface(std::string(Icon_File)));
+        Log_Entry("Set Windows Icon : OK ");
+    });
+}
+
+void ImplementEverything() {
+    Chain_Errors("", "Unhandled Exception Occured In ImplementEverything()", [] {});
+}
+
+void RunGame() {
+    Chain_Errors("", "Unhandled Exception Occured In RunGame()", [] {
+        GLINT::SDL::Window& window = Game_Window();
+        window.UpdateLoadingScreen(100, "Enjoy");
+        window.HideLoadingScreen();
+        window.mainLoop(static_cast<unsigned>(Game_Settings::FRAMES_PER_SECOND), 25);
+    });
+}
+
+bool CleanUp() {
+    try {
+        // Timer callbacks see the shutdown and return without touching anything;
+        // the ones already running finish before the lock is ours.
+        GLINT::SDL::WorldLock::beginShutdown();
+        GLINT::SDL::ScopedLock world(GLINT::SDL::WorldLock::mutex());
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
