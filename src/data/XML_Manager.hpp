@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Reads single options out of the game's XML data files. Holds no state: each
+// call opens the file, reads it from the start and closes it, so any thread
+// may call it. An option is the first element in document order with the
+// given name, whatever its depth.
+class XML_Manager {
+public:
+    XML_Manager() = delete;
+
+    // Throws unless the file parses and validates against the DTD it names.
+    static void Validate_File(const std::string& filename);
+    // False for a missing or unreadable file as for a missing element.
+    static bool Check_Node_Exists(const std::string& filename, const char* name);
+    // The element's text content; throws when the file or the element is missing.
+    static std::string Get_Option_String(const std::string& filename, const char* name);
+    // The leading number of the element's text; -1 when it has none.
+    static int Get_Option_Value(const std::string& filename, const char* name);
+    static long Get_Option_Value_Long(const std::string& filename, const char* name);
+};

@@ -1,0 +1,151 @@
+#include "data/XML_Manager.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class XML_Manager_Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "xml_manager_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string write(const std::string& name, const std::string& text) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path) << text;
+        return path;
+    }
+
+    // The whole text of what op throws, or "" when it does not throw.
+    template <class Op>
+    static std::string thrown(Op op) {
+        try {
+            op();
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    fs::path dir;
+};
+
+const char* const sprite_dtd =
+    "<!ELEMENT Sprite (Name, Size)>\n"
+    "<!ELEMENT Name (#PCDATA)>\n"
+    "<!ELEMENT Size (#PCDATA)>\n";
+
+TEST_F(XML_Manager_Test, OptionsAreFoundByNameAloneFirstInDocumentOrder) {
+    const std::string file = write("options.xml",
+                                   "<?xml version=\"1.0\"?>\n"
+                                   "<Root>\n"
+                                   "  <Section><Inner><Deeper><Speed>7</Speed></Deeper></Inner></Section>\n"
+                                   "  <Speed>99</Speed>\n"
+                                   "  <Title>Varn<b>holt</b></Title>\n"
+                                   "  <Empty/>\n"
+                                   "</Root>\n");
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Speed"), 7);
+    EXPECT_EQ(XML_Manager::Get_Option_String(file, "Speed"), "7");
+    // Descendants' text counts as the element's own.
+    EXPECT_EQ(XML_Manager::Get_Option_String(file, "Title"), "Varnholt");
+    EXPECT_EQ(XML_Manager::Get_Option_String(file, "Empty"), "");
+    EXPECT_TRUE(XML_Manager::Check_Node_Exists(file, "Deeper"));
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(file, "speed"));
+}
+
+TEST_F(XML_Manager_Test, ValuesAreTheLeadingNumberOrMinusOne) {
+    const std::string file = write("values.xml",
+                                   "<Root>"
+                                   "<Spaced>  42 </Spaced>"
+                                   "<Letters>abc</Letters>"
+                                   "<Trailing>12abc</Trailing>"
+                                   "<Negative>-5</Negative>"
+                                   "<Empty></Empty>"
+                                   "<Huge>4000000000</Huge>"
+                                   "</Root>");
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Spaced"), 42);
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Letters"), -1);
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Trailing"), 12);
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Negative"), -5);
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Empty"), -1);
+    // Too big for an int is no number at all.
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Huge"), -1);
+
+    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Spaced"), 42L);
+    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Letters"), -1L);
+    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Trailing"), 12L);
+    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Empty"), -1L);
+}
+
+TEST_F(XML_Manager_Test, MissingOptionsAndFilesGiveTheNestedTexts) {
+    const std::string file = write("values.xml", "<Root><A>1</A></Root>");
+    EXPECT_EQ(thrown([&] { XML_Manager::Get_Option_String(file, "B"); }),
+              "Error in XML_Manager::Get_Option_String(): Option: B Not Found In File: " + file +
+                  " w filename: " + file + " & Option_Name: B");
+    EXPECT_EQ(thrown([&] { XML_Manager::Get_Option_Value(file, "B"); }),
+              "Error in XML_Manager::Get_Option_Value(): Error in XML_Manager::Get_Option_String(): "
+              "Option: B Not Found In File: " + file + " w filename: " + file + " & Option_Name: B" +
+                  " w filename: " + file + " & Option_Name: B");
+    EXPECT_EQ(thrown([&] { XML_Manager::Get_Option_Value_Long(file, "B"); }),
+              "Error in XML_Manager::Get_Option_Value_Long(): Error in XML_Manager::Get_Option_String(): "
+              "Option: B Not Found In File: " + file + " w filename: " + file + " & Option_Name: B" +
+                  " w filename: " + file + " & Option_Name: B");
+
+    const std::string missing = (dir / "nowhere.xml").string();
+    EXPECT_EQ(thrown([&] { XML_Manager::Get_Option_String(missing, "A"); }),
+              "Error in XML_Manager::Get_Option_String(): Error While Reading File " + missing +
+                  " w filename: " + missing + " & Option_Name: A");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(missing); }),
+              "Error in XML_Manager::Validate_File(): File " + missing + " doesn't exist w filename: " + missing);
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(missing, "A"));
+}
+
+TEST_F(XML_Manager_Test, BrokenDocumentsFailWithoutCrashing) {
+    const std::string garbage = write("garbage.xml", "this is not xml at all");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(garbage); }),
+              "Error in XML_Manager::Validate_File(): Error Parsing file: " + garbage + " w filename: " + garbage);
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(garbage, "A"));
+
+    // A read error ends the search like the end of the document does.
+    const std::string truncated = write("truncated.xml", "<Root><A>1</A><B>2</Root>");
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(truncated, "C"));
+    EXPECT_EQ(thrown([&] { XML_Manager::Get_Option_String(truncated, "C"); }),
+              "Error in XML_Manager::Get_Option_String(): Option: C Not Found In File: " + truncated +
+                  " w filename: " + truncated + " & Option_Name: C");
+}
+
+TEST_F(XML_Manager_Test, ValidationFollowsTheNamedDtd) {
+    write("Sprite.dtd", sprite_dtd);
+    const std::string good = write("good.xml",
+                                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                   "<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                                   "<Sprite>\n  <Name>Tree</Name>\n  <Size>32</Size>\n</Sprite>\n");
+    EXPECT_NO_THROW(XML_Manager::Validate_File(good));
+    EXPECT_EQ(XML_Manager::Get_Option_Value(good, "Size"), 32);
+
+    const std::string wrong = write("wrong.xml",
+                                    "<?xml version=\"1.0\"?>\n"
+                                    "<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                                    "<Sprite><Size>32</Size><Name>Tree</Name></Sprite>\n");
+    const std::string lost = write("lost.xml",
+                                   "<?xml version=\"1.0\"?>\n"
+                                   "<!DOCTYPE Sprite SYSTEM \"Missing.dtd\">\n"
+                                   "<Sprite><Name>Tree</Name><Size>32</Size></Sprite>\n");
+    const std::string none = write("none.xml", "<Sprite><Name>Tree</Name><Size>32</Size></Sprite>\n");
+    for (const std::string& file : {wrong, lost, none})
+        EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(file); }),
+                  "Error in XML_Manager::Validate_File(): File " + file + " isn't valid w filename: " + file);
+}
+
+} // namespace

@@ -1,0 +1,287 @@
+#include "media/NewTimer.hpp"
+#include "media/Timer.hpp"
+
+#include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+using GLINT::SDL::NewTimer;
+using GLINT::SDL::ScopedLock;
+using GLINT::SDL::Timer;
+using GLINT::SDL::WorldLock;
+
+namespace {
+
+// A game object stand-in: counts its ticks and does what the test asks.
+struct Ticker {
+    enum class Then { Repeat, Stop, Throw, ThrowOther, EchoInterval };
+
+    std::atomic<Then> then{Then::Repeat};
+    std::atomic<int> calls{0};
+    std::atomic<int> callsWhileDead{0};
+    std::atomic<bool> alive{true};
+    std::atomic<bool> inside{false};
+    std::atomic<unsigned> lastInterval{0};
+    std::atomic<int> busyMs{0};
+
+    unsigned Tick(unsigned interval, void*) {
+        inside = true;
+        if (!alive)
+            ++callsWhileDead;
+        ++calls;
+        lastInterval = interval;
+        if (busyMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(busyMs.load()));
+        inside = false;
+        switch (then.load()) {
+        case Then::Stop:
+            return 0;
+        case Then::Throw:
+            throw std::runtime_error("arrow lost");
+        case Then::ThrowOther:
+            throw 42;
+        case Then::EchoInterval:
+            return interval;
+        case Then::Repeat:
+            break;
+        }
+        return 10;
+    }
+};
+
+} // namespace
+
+template <>
+struct GLINT::SDL::TimerMethod<Ticker> {
+    static constexpr auto method = &Ticker::Tick;
+    static unsigned interval() { return ms; }
+    static inline std::atomic<unsigned> ms{10};
+};
+
+namespace {
+
+template <class Condition>
+bool waitFor(Condition condition, int timeoutMs = 5000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// Whatever the media log prints to the console while it lives.
+class MediaLogCapture {
+public:
+    MediaLogCapture() : old(std::clog.rdbuf(buffer.rdbuf())) {}
+    ~MediaLogCapture() { std::clog.rdbuf(old); }
+    std::string text() const { return buffer.str(); }
+
+private:
+    std::ostringstream buffer;
+    std::streambuf* old;
+};
+
+class TimerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_Init(SDL_INIT_TIMER), 0) << SDL_GetError();
+        GLINT::SDL::TimerMethod<Ticker>::ms = 10;
+    }
+    void TearDown() override {
+        WorldLock::resetShutdown();
+        SDL_Quit();
+    }
+};
+
+TEST_F(TimerTest, LaunchTwiceStartsOneTimerAndZeroLeavesItRelaunchable) {
+    Ticker first;
+    first.then = Ticker::Then::Stop;
+    Timer<Ticker> timer;
+    timer.setCallback(&first);
+    EXPECT_TRUE(timer.launch());
+    EXPECT_FALSE(timer.launch());
+    ASSERT_TRUE(waitFor([&] { return first.calls >= 1 && !timer.isRunning(); }));
+    pause(100);
+    // A second SDL timer would have called again.
+    EXPECT_EQ(first.calls, 1);
+
+    // The usual restart, onto another object.
+    Ticker second;
+    second.then = Ticker::Then::Stop;
+    EXPECT_TRUE(timer.abort());
+    timer.setCallback(&second);
+    EXPECT_TRUE(timer.launch());
+    ASSERT_TRUE(waitFor([&] { return second.calls >= 1 && !timer.isRunning(); }));
+    EXPECT_EQ(first.calls, 1);
+}
+
+TEST_F(TimerTest, AbortStopsARunningTimerAndIsHarmlessWhenIdle) {
+    Ticker ticker;
+    Timer<Ticker> timer;
+    EXPECT_TRUE(timer.abort());
+    timer.setCallback(&ticker);
+    EXPECT_TRUE(timer.abort());
+    EXPECT_FALSE(timer.isRunning());
+
+    ASSERT_TRUE(timer.launch());
+    ASSERT_TRUE(waitFor([&] { return ticker.calls >= 2; }));
+    EXPECT_TRUE(timer.abort());
+    EXPECT_FALSE(timer.isRunning());
+    const int calls = ticker.calls;
+    pause(100);
+    EXPECT_LE(ticker.calls, calls + 1); // at most the tick that was already under way
+    EXPECT_TRUE(timer.abort());
+}
+
+TEST_F(TimerTest, ZeroIntervalIsNeverStarted) {
+    GLINT::SDL::TimerMethod<Ticker>::ms = 0;
+    Ticker ticker;
+    Timer<Ticker> timer;
+    timer.setCallback(&ticker);
+    EXPECT_FALSE(timer.launch());
+    EXPECT_FALSE(timer.isRunning());
+    pause(50);
+    EXPECT_EQ(ticker.calls, 0);
+}
+
+TEST_F(TimerTest, DeletingARunningTimerWaitsForItsCallbackAndStopsIt) {
+    // Several rounds with busy callbacks, so deletion often lands mid-tick.
+    for (int round = 0; round < 6; ++round) {
+        Ticker ticker;
+        ticker.busyMs = round % 3 * 4;
+        auto timer = std::make_unique<Timer<Ticker>>();
+        timer->setCallback(&ticker);
+        ASSERT_TRUE(timer->launch());
+        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 1; }));
+        pause(round * 3);
+        timer.reset();
+        EXPECT_FALSE(ticker.inside) << "round " << round;
+        ticker.alive = false;
+        pause(60);
+        EXPECT_EQ(ticker.callsWhileDead, 0) << "round " << round;
+    }
+}
+
+TEST_F(TimerTest, AnExceptionInACallbackIsLoggedAndStopsThatTimer) {
+    ASSERT_TRUE(GLINT::SDL::MediaLog.toConsole());
+    MediaLogCapture log;
+    Ticker failing, unknown, steady;
+    failing.then = Ticker::Then::Throw;
+    unknown.then = Ticker::Then::ThrowOther;
+    Timer<Ticker> first, second, third;
+    first.setCallback(&failing);
+    second.setCallback(&unknown);
+    third.setCallback(&steady);
+    ASSERT_TRUE(first.launch());
+    ASSERT_TRUE(second.launch());
+    ASSERT_TRUE(third.launch());
+    ASSERT_TRUE(waitFor([&] { return !first.isRunning() && !second.isRunning(); }));
+    pause(60);
+    EXPECT_EQ(failing.calls, 1);
+    EXPECT_EQ(unknown.calls, 1);
+    EXPECT_TRUE(third.isRunning());
+    EXPECT_TRUE(third.abort());
+
+    const std::string text = log.text();
+    EXPECT_NE(text.find("\nGLINT::SDL : Error in template <class TClass> Timer<TClass>::callback(), arrow lost\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\nGLINT::SDL : Unhandled Error in template <class TClass> Timer<TClass>::callback()\n"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(TimerTest, ACallbackWaitingForTheWorldAfterShutdownCallsNobody) {
+    Ticker ticker;
+    Timer<Ticker> timer;
+    timer.setCallback(&ticker);
+    {
+        ScopedLock world(WorldLock::mutex());
+        ASSERT_TRUE(timer.launch());
+        pause(60); // the first tick is now waiting for the world lock
+        WorldLock::beginShutdown();
+        EXPECT_TRUE(WorldLock::isShuttingDown());
+    }
+    pause(80);
+    EXPECT_EQ(ticker.calls, 0);
+
+    Timer<Ticker> late;
+    late.setCallback(&ticker);
+    EXPECT_FALSE(late.launch());
+}
+
+TEST_F(TimerTest, NewTimerRaisesZeroIntervalAndRunsUntilZero) {
+    Ticker ticker;
+    ticker.then = Ticker::Then::EchoInterval;
+    {
+        // Unraised, the callback would get 0 back and stop at once.
+        NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 0);
+        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 3; }));
+        EXPECT_GT(ticker.lastInterval, 0u);
+        EXPECT_TRUE(timer.isRunning());
+
+        ticker.then = Ticker::Then::Stop;
+        ASSERT_TRUE(waitFor([&] { return !timer.isRunning(); }));
+        const int calls = ticker.calls;
+        pause(60);
+        EXPECT_EQ(ticker.calls, calls);
+        EXPECT_TRUE(timer.stop());
+    }
+}
+
+TEST_F(TimerTest, NewTimerStopsOnDeletionAndOnException) {
+    for (int round = 0; round < 4; ++round) {
+        Ticker ticker;
+        ticker.busyMs = round % 2 * 5;
+        auto timer = std::make_unique<NewTimer<Ticker>>(&ticker, &Ticker::Tick, 10);
+        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 1; }));
+        pause(round * 4);
+        timer.reset();
+        EXPECT_FALSE(ticker.inside) << "round " << round;
+        ticker.alive = false;
+        pause(60);
+        EXPECT_EQ(ticker.callsWhileDead, 0) << "round " << round;
+    }
+
+    MediaLogCapture log;
+    Ticker failing;
+    failing.then = Ticker::Then::Throw;
+    NewTimer<Ticker> timer(&failing, &Ticker::Tick, 10);
+    ASSERT_TRUE(waitFor([&] { return !timer.isRunning(); }));
+    pause(60);
+    EXPECT_EQ(failing.calls, 1);
+    EXPECT_NE(log.text().find("GLINT::SDL : Error in template <class TClass> NewTimer<TClass>::callback(), arrow lost"),
+              std::string::npos)
+        << log.text();
+}
+
+TEST(NewTimerWithoutSDL, FailsToStartWithItsTexts) {
+    SDL_QuitSubSystem(SDL_INIT_TIMER);
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_TIMER), 0u);
+    MediaLogCapture log;
+    Ticker ticker;
+    try {
+        NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 10);
+        FAIL() << "started without the timer subsystem";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), " Creation of SDL Timer failed !");
+    }
+    EXPECT_NE(log.text().find("GLINT::SDL : Exception catched in Timer Constructor !!!\n"
+                              "\nGLINT::SDL :  Creation of SDL Timer failed !\n"),
+              std::string::npos)
+        << log.text();
+}
+
+} // namespace
