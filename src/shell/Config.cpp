@@ -1,0 +1,279 @@
+#include "shell/Config.hpp"
+
+#include <atomic>
+#include <fstream>
+#include <iostream>
+#include <limits>
+#include <sstream>
+#include <stdexcept>
+
+#include "media/Logger.hpp"
+#include "media/VideoInfo.hpp"
+#include "shell/Game_Settings.hpp"
+
+namespace {
+
+const char* const Config_File = "Config.ini";
+const char* const Dev_Config_File = "Config/Dev_Config.ini";
+
+// Leaves the setting alone when the value is missing or not a T.
+template <class T>
+void Read_Setting(const std::string& fileName, const std::string& key, T& setting) {
+    std::istringstream in(Get_Config_Value(fileName, key));
+    T value;
+    if (in >> value)
+        setting = value;
+}
+
+void Read_Setting(const std::string& fileName, const std::string& key, std::string& setting) {
+    setting = Get_Config_Value(fileName, key);
+}
+
+void Read_Setting(const std::string& fileName, const std::string& key,
+                  std::atomic<int>& setting) {
+    int value = setting;
+    Read_Setting(fileName, key, value);
+    setting = value;
+}
+
+// The seventeen actions in Config.ini order, each with its bindings of set 1 and set 2.
+void Read_Bindings(int set) {
+    using S = Game_Settings;
+    const struct {
+        const char* action;
+        Key_Binding* bindings[2];
+    } actions[] = {
+        {"UP", {&S::UP_1, &S::UP_2}},
+        {"DOWN", {&S::DOWN_1, &S::DOWN_2}},
+        {"LEFT", {&S::LEFT_1, &S::LEFT_2}},
+        {"RIGHT", {&S::RIGHT_1, &S::RIGHT_2}},
+        {"ATTACK", {&S::ATTACK_1, &S::ATTACK_2}},
+        {"DRAW_MELEE_W", {&S::DRAW_MELEE_W_1, &S::DRAW_MELEE_W_2}},
+        {"DRAW_DISTANT_W", {&S::DRAW_DISTANT_W_1, &S::DRAW_DISTANT_W_2}},
+        {"DRAW_THROW_W", {&S::DRAW_THROW_W_1, &S::DRAW_THROW_W_2}},
+        {"DRAW_MAGIC_SPELL", {&S::DRAW_MAGIC_SPELL_1, &S::DRAW_MAGIC_SPELL_2}},
+        {"HIDE_WEAPON", {&S::HIDE_WEAPON_1, &S::HIDE_WEAPON_2}},
+        {"MENU_CALL", {&S::MENU_CALL_1, &S::MENU_CALL_2}},
+        {"WINDOW_MODE", {&S::WINDOW_MODE_1, &S::WINDOW_MODE_2}},
+        {"INVENTORY", {&S::INVENTORY_1, &S::INVENTORY_2}},
+        {"CHARACTERISTICS", {&S::CHARACTERISTICS_1, &S::CHARACTERISTICS_2}},
+        {"RUN", {&S::RUN_1, &S::RUN_2}},
+        {"HEAL", {&S::HEAL_1, &S::HEAL_2}},
+        {"ACTION", {&S::ACTION_1, &S::ACTION_2}},
+    };
+    for (const auto& entry : actions) {
+        std::string key = std::string(entry.action) + "_" + std::to_string(set);
+        *entry.bindings[set - 1] = Key_Binding::From_Value(Get_Config_Value(Config_File, key));
+    }
+}
+
+// These two are divisors later on; a bad value must stop the start, not the game.
+void Check_Range(const std::string& key, long value, long lowest, long highest,
+                 const std::string& allowed) {
+    if (value >= lowest && value <= highest)
+        return;
+    std::string shown = Get_Config_Value(Dev_Config_File, key);
+    if (shown.empty())
+        shown = std::to_string(value);
+    throw std::logic_error(std::string(Dev_Config_File) + " : " + key + " = " + shown +
+                           " is out of range (" + allowed + ")");
+}
+
+void Read_Config() {
+    using S = Game_Settings;
+    Read_Setting(Config_File, "SCREEN_WIDTH", S::SCREEN_WIDTH);
+    Read_Setting(Config_File, "SCREEN_HEIGHT", S::SCREEN_HEIGHT);
+    Read_Setting(Config_File, "SCREEN_BPP", S::SCREEN_BPP);
+    Read_Setting(Config_File, "FULLSCREEN", S::FULLSCREEN);
+    S::Current_Screen_Width = S::SCREEN_WIDTH;
+    S::Current_Screen_Height = S::SCREEN_HEIGHT;
+    S::Current_Screen_BPP = S::SCREEN_BPP;
+
+    Read_Setting(Config_File, "ALL_SOUNDS_VOLUME", S::ALL_SOUNDS_VOLUME);
+    Read_Setting(Config_File, "SFXS_VOLUME", S::SFXS_VOLUME);
+    Read_Setting(Config_File, "MUSIC_VOLUME", S::MUSIC_VOLUME);
+    Read_Setting(Config_File, "VOICE_VOLUME", S::VOICE_VOLUME);
+    Read_Setting(Config_File, "VIDEO_VOLUME", S::VIDEO_VOLUME);
+    Read_Setting(Config_File, "INTERFACE_VOLUME", S::INTERFACE_VOLUME);
+    Read_Setting(Config_File, "ENABLE_ALL_SOUNDS", S::ENABLE_ALL_SOUNDS);
+    Read_Setting(Config_File, "ENABLE_SFXS_SOUNDS", S::ENABLE_SFXS_SOUNDS);
+    Read_Setting(Config_File, "ENABLE_MUSIC_SOUNDS", S::ENABLE_MUSIC_SOUNDS);
+    Read_Setting(Config_File, "ENABLE_VOICE_SOUNDS", S::ENABLE_VOICE_SOUNDS);
+    Read_Setting(Config_File, "ENABLE_VIDEO_SOUNDS", S::ENABLE_VIDEO_SOUNDS);
+    Read_Setting(Config_File, "ENABLE_INTERFACE_SOUNDS", S::ENABLE_INTERFACE_SOUNDS);
+
+    Read_Bindings(1);
+    Read_Bindings(2);
+}
+
+void Read_Dev_Config() {
+    using S = Game_Settings;
+    if (!std::ifstream(Dev_Config_File))
+        throw std::logic_error(std::string("Can't Read ") + Dev_Config_File + " File");
+
+    Read_Setting(Dev_Config_File, "FRAMES_PER_SECOND", S::FRAMES_PER_SECOND);
+    Read_Setting(Dev_Config_File, "Window_Name", S::Window_Name);
+    Read_Setting(Dev_Config_File, "CH_RIGHT", S::CH_RIGHT);
+    Read_Setting(Dev_Config_File, "CH_RIGHT_DOWN", S::CH_RIGHT_DOWN);
+    Read_Setting(Dev_Config_File, "CH_DOWN", S::CH_DOWN);
+    Read_Setting(Dev_Config_File, "CH_LEFT_DOWN", S::CH_LEFT_DOWN);
+    Read_Setting(Dev_Config_File, "CH_LEFT", S::CH_LEFT);
+    Read_Setting(Dev_Config_File, "CH_LEFT_UP", S::CH_LEFT_UP);
+    Read_Setting(Dev_Config_File, "CH_UP", S::CH_UP);
+    Read_Setting(Dev_Config_File, "CH_RIGHT_UP", S::CH_RIGHT_UP);
+    Read_Setting(Dev_Config_File, "INITIAL_MONSTERS", S::INITIAL_MONSTERS);
+    Read_Setting(Dev_Config_File, "MAX_MONSTERS_SIMULTANEOUSLY", S::MAX_MONSTERS_SIMULTANEOUSLY);
+    Read_Setting(Dev_Config_File, "PAUSE_ANIM_TIME", S::PAUSE_ANIM_TIME);
+    Read_Setting(Dev_Config_File, "AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS);
+    Read_Setting(Dev_Config_File, "DROP_TIME_BF4_EROSION", S::DROP_TIME_BF4_EROSION);
+    Read_Setting(Dev_Config_File, "BOW_DROP", S::BOW_DROP);
+    Read_Setting(Dev_Config_File, "BF_Map", S::BF_Map);
+    Read_Setting(Dev_Config_File, "GLOBAL_GAME_STATE", S::GLOBAL_GAME_STATE);
+    Read_Setting(Dev_Config_File, "Log_Name", S::Log_Name);
+
+    GLINT::SDL::GameLog.setFile(true);
+    GLINT::SDL::GameLog.open(S::Log_Name);
+    GLINT::SDL::GameLog.setConsole(false);
+
+    Read_Setting(Dev_Config_File, "MONSTERS_GENERATION_INTERVAL", S::MONSTERS_GENERATION_INTERVAL);
+    Read_Setting(Dev_Config_File, "RESET_STATUS_MSG_INTERVAL", S::RESET_STATUS_MSG_INTERVAL);
+    Read_Setting(Dev_Config_File, "CHECK_DROPS_EROSION", S::CHECK_DROPS_EROSION);
+
+    // Checked once the log is open, so the reason ends up in it.
+    Check_Range("FRAMES_PER_SECOND", S::FRAMES_PER_SECOND, 1, std::numeric_limits<int>::max(),
+                "at least 1");
+    Check_Range("AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS, 1, 6000, "1 to 6000");
+}
+
+} // namespace
+
+bool Get_Config(bool& mayCreate) {
+    try {
+        if (!std::ifstream(Config_File)) {
+            if (!mayCreate)
+                return false;
+            // Without a window there is no desktop size yet; the built-in size will do.
+            int width = Game_Settings::SCREEN_WIDTH;
+            int height = Game_Settings::SCREEN_HEIGHT;
+            if (const GLINT::SDL::VideoInfo* info = GLINT::SDL::VideoInfo::current()) {
+                if (info->getDesktopWidth() > 0 && info->getDesktopHeight() > 0) {
+                    width = info->getDesktopWidth();
+                    height = info->getDesktopHeight();
+                }
+            }
+            Write_Config_File(Config_File, Default_Config_Text(width, height));
+        }
+        Read_Config();
+        Read_Dev_Config();
+        return true;
+    } catch (const std::exception& e) {
+        std::cout << e.what() << std::endl;
+        throw std::logic_error(std::string("Error In Get_Config() : ") + e.what());
+    } catch (...) {
+        std::cout << "Unknown Exception" << std::endl;
+        throw std::logic_error("Unknown Exception In Get_Config()");
+    }
+}
+
+std::string Get_Config_Value(const std::string& fileName, const std::string& key) {
+    std::ifstream file(fileName.c_str());
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find('#') != std::string::npos)
+            continue;
+        // The space right after the key keeps CH_RIGHT off the CH_RIGHT_DOWN line.
+        if (line.compare(0, key.size(), key) != 0 || line.size() <= key.size() ||
+            line[key.size()] != ' ')
+            continue;
+        std::size_t equals = line.find_first_not_of(' ', key.size());
+        if (equals == std::string::npos || line[equals] != '=')
+            continue;
+        std::string rest = line.substr(equals + 1);
+
+        std::size_t quote = rest.find('"');
+        if (quote != std::string::npos) {
+            std::size_t closing = rest.find('"', quote + 1);
+            if (closing == std::string::npos)
+                return rest;
+            return rest.substr(quote + 1, closing - quote - 1);
+        }
+        std::size_t start = rest.find_first_not_of(' ');
+        if (start == std::string::npos)
+            return std::string();
+        return rest.substr(start, rest.find(' ', start) - start);
+    }
+    return std::string();
+}
+
+bool Write_Config_File(const std::string& fileName, const std::string& text) {
+    std::ofstream file(fileName.c_str(), std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!file)
+        return false;
+    file << text;
+    file.close();
+    return !file.fail();
+}
+
+std::string Default_Config_Text(int width, int height) {
+    std::string text = "#screen def\n"
+                       "SCREEN_WIDTH = " + std::to_string(width) + "\n"
+                       "SCREEN_HEIGHT = " + std::to_string(height) + "\n";
+    text += "SCREEN_BPP = 16\n"
+            "FULLSCREEN = 1\n"
+            "\n"
+            "#Audio\n"
+            "ALL_SOUNDS_VOLUME = 100\n"
+            "SFXS_VOLUME = 100\n"
+            "MUSIC_VOLUME = 100\n"
+            "VOICE_VOLUME = 100\n"
+            "VIDEO_VOLUME = 100\n"
+            "INTERFACE_VOLUME = 100\n"
+            "ENABLE_ALL_SOUNDS = 1\n"
+            "ENABLE_SFXS_SOUNDS = 1\n"
+            "ENABLE_MUSIC_SOUNDS = 1\n"
+            "ENABLE_VOICE_SOUNDS = 1\n"
+            "ENABLE_VIDEO_SOUNDS = 1\n"
+            "ENABLE_INTERFACE_SOUNDS = 1\n"
+            "\n"
+            "###KEYS NAMES ARE ALL CAPITALIZED EXCEPT LETTERS NAME###\n"
+            "#Keys 1\n"
+            "UP_1 = KW\n"
+            "DOWN_1 = KS\n"
+            "LEFT_1 = KQ\n"
+            "RIGHT_1 = KE\n"
+            "ATTACK_1 = KLCTRL\n"
+            "DRAW_MELEE_W_1 = KKP1\n"
+            "DRAW_DISTANT_W_1 = KKP2\n"
+            "DRAW_THROW_W_1 = KKP3\n"
+            "DRAW_MAGIC_SPELL_1 = KKP4\n"
+            "HIDE_WEAPON_1 = KR\n"
+            "MENU_CALL_1 = KESCAPE\n"
+            "WINDOW_MODE_1 = KF11\n"
+            "INVENTORY_1 = KI\n"
+            "CHARACTERISTICS_1 = KC\n"
+            "RUN_1 = KLSHIFT\n"
+            "HEAL_1 = KH\n"
+            "ACTION_1 = KLALT\n"
+            "\n"
+            "#Keys 2\n"
+            "UP_2 = KUP\n"
+            "DOWN_2 = KDOWN\n"
+            "LEFT_2 = KLEFT\n"
+            "RIGHT_2 = KRIGHT\n"
+            "ATTACK_2 = KRCTRL\n"
+            "DRAW_MELEE_W_2 = \n"
+            "DRAW_DISTANT_W_2 = \n"
+            "DRAW_THROW_W_2 = \n"
+            "DRAW_MAGIC_SPELL_2 = \n"
+            "HIDE_WEAPON_2 = \n"
+            "MENU_CALL_2 = \n"
+            "WINDOW_MODE_2 = \n"
+            "INVENTORY_2 = \n"
+            "CHARACTERISTICS_2 = \n"
+            "RUN_2 = \n"
+            "HEAL_2 = \n"
+            "ACTION_2 = KRALT\n";
+    return text;
+}
