@@ -1,5 +1,6 @@
 #include "media/Window.hpp"
 
+#include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
 
 #include "media/BuiltinImages.hpp"

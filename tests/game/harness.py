@@ -1,0 +1,219 @@
+"""Runs the real varnholt binary under Xvfb for the whole-game tests.
+
+Each Game gets its own copy of the built game folder and its own X display,
+so tests never share files or screens. Every wait has a timeout and every
+process started here is stopped by its own PID.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, protocol
+
+GAME_DIR = os.environ.get("VARNHOLT_GAME_DIR") or os.path.join(
+    os.path.dirname(__file__), "..", "..", "build", "game")
+
+
+def wait_for(predicate, timeout, interval=0.1, what="condition"):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        value = predicate()
+        if value:
+            return value
+        time.sleep(interval)
+    raise AssertionError(f"timed out after {timeout}s waiting for {what}")
+
+
+def free_display_number():
+    for number in range(60 + os.getpid() % 200, 400):
+        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
+            return number
+    raise RuntimeError("no free X display number")
+
+
+class Xvfb:
+    def __init__(self, width=1024, height=768, depth=24):
+        self.number = free_display_number()
+        self.name = f":{self.number}"
+        self.proc = subprocess.Popen(
+            ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{self.number}"), 10, what="Xvfb")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+
+class Game:
+    """One run of the game in a private folder on a private screen."""
+
+    def __init__(self, screen=(1024, 768), prepare=None, env=None):
+        self.dir = tempfile.mkdtemp(prefix="varnholt-test-")
+        self.folder = os.path.join(self.dir, "game")
+        shutil.copytree(GAME_DIR, self.folder)
+        if prepare:
+            prepare(self.folder)
+        self.xvfb = Xvfb(*screen)
+        self.env = dict(os.environ, DISPLAY=self.xvfb.name, SDL_AUDIODRIVER="dummy")
+        self.env.update(env or {})
+        self.stdout_path = os.path.join(self.dir, "stdout.txt")
+        self.stderr_path = os.path.join(self.dir, "stderr.txt")
+        self.proc = None
+
+    # -- process ---------------------------------------------------------
+    def start(self):
+        exe = os.path.join(self.folder, "varnholt")
+        with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
+            self.proc = subprocess.Popen([exe], cwd=self.folder, env=self.env, stdout=out, stderr=err)
+        return self
+
+    def wait_exit(self, timeout):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"game still running after {timeout}s")
+
+    def running(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def stop(self):
+        if self.proc is not None and self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGKILL)
+            self.proc.wait()
+        self.xvfb.stop()
+
+    def cleanup(self):
+        self.stop()
+        if os.environ.get("VARNHOLT_KEEP_TEST_DIRS"):
+            print(f"kept {self.dir}")
+        else:
+            shutil.rmtree(self.dir, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.cleanup()
+
+    # -- files ---------------------------------------------------------------
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def read(self, name):
+        try:
+            with open(self.path(name), encoding="utf-8", errors="replace") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
+
+    def game_log(self):
+        return self.read("Varnholt.log")
+
+    def media_log(self):
+        return self.read("GLINT_Lumen.log")
+
+    def stdout(self):
+        with open(self.stdout_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def stderr(self):
+        with open(self.stderr_path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+
+    def wait_log(self, text, timeout=30, log="Varnholt.log"):
+        return wait_for(lambda: text in self.read(log) or (not self.running() and self._fail_early(text)),
+                        timeout, what=repr(text))
+
+    def _fail_early(self, text):
+        raise AssertionError(f"game exited ({self.proc.returncode}) before logging {text!r}\n"
+                             f"--- game log:\n{self.game_log()}\n--- stderr:\n{self.stderr()}")
+
+    # -- X ---------------------------------------------------------------------
+    def _xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True, timeout=10)
+
+    def window_id(self, timeout=20):
+        """The top-level window carrying the game's title."""
+        def find():
+            r = self._xdotool("search", "--name", ".")
+            ids = [int(w) for w in r.stdout.split()]
+            for wid in ids:
+                name = self._xdotool("getwindowname", str(wid)).stdout.strip()
+                if name:
+                    return wid
+            return None
+        return wait_for(find, timeout, what="game window")
+
+    def window_name(self):
+        return self._xdotool("getwindowname", str(self.window_id())).stdout.strip()
+
+    def close_window(self):
+        """Asks the window to close as a window manager would (WM_DELETE_WINDOW)."""
+        wid = self.window_id()
+        d = xdisplay.Display(self.xvfb.name)
+        try:
+            window = d.create_resource_object("window", wid)
+            protocols = d.intern_atom("WM_PROTOCOLS")
+            delete = d.intern_atom("WM_DELETE_WINDOW")
+            event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                                 data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            window.send_event(event, event_mask=X.NoEventMask)
+            d.flush()
+        finally:
+            d.close()
+
+    def close_and_wait(self, timeout=20):
+        """Closes the window and returns the exit code; asks again if the first request is missed."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.running():
+                self.close_window()
+            try:
+                return self.proc.wait(min(3, max(0.1, deadline - time.monotonic())))
+            except subprocess.TimeoutExpired:
+                continue
+        raise AssertionError(f"game still running {timeout}s after its window was closed")
+
+    def resize_window(self, width, height):
+        self._xdotool("windowsize", str(self.window_id()), str(width), str(height))
+
+    def key(self, *keys):
+        self._xdotool("key", "--window", str(self.window_id()), *keys)
+
+    def screenshot(self, name="shot.png"):
+        out = os.path.join(self.dir, name)
+        subprocess.run(["import", "-display", self.xvfb.name, "-window", "root", out],
+                       check=True, timeout=20, capture_output=True)
+        return out
+
+
+def image_size(path):
+    r = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True, check=True)
+    w, h = r.stdout.split()
+    return int(w), int(h)
+
+
+def unique_colours(path, region=None):
+    """Number of distinct colours in the picture, or in region (w, h, x, y)."""
+    args = ["convert", path]
+    if region:
+        w, h, x, y = region
+        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
+    args += ["-format", "%k", "info:"]
+    r = subprocess.run(args, capture_output=True, text=True, check=True)
+    return int(r.stdout.strip())
+
+
+def entries(log_text):
+    """The entries of a log: each starts on its own line with the prefix and ' : '."""
+    return [line for line in log_text.split("\n") if line]

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <stdexcept>
+
+#include "media/Font.hpp"
+#include "media/FontImpl.hpp"
+
+using namespace GLINT::SDL;
+
+namespace {
+
+class Fonts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_EQ(TTF_Init(), 0);
+    }
+    void TearDown() override {
+        TTF_Quit();
+        SDL_Quit();
+    }
+
+    static int inkInColumns(RGBSurface& s, int from, int to) {
+        int ink = 0;
+        for (int y = 0; y < s.getHeight(); ++y)
+            for (int x = from; x < to; ++x)
+                ink += RGBAColor::fromPixel(s.getpixel(x, y), s.getFormat()).getA() != 0;
+        return ink;
+    }
+};
+
+} // namespace
+
+TEST_F(Fonts, BuiltInGlyphCellsFollowTheSheetLayout) {
+    Rect cell;
+    ASSERT_TRUE(FontImpl::glyphCell(' ', cell));
+    EXPECT_EQ(cell, Rect(0, 0, 14, 16));
+    ASSERT_TRUE(FontImpl::glyphCell('0', cell)); // 48: index 16, second row
+    EXPECT_EQ(cell, Rect(0, 16, 14, 16));
+    ASSERT_TRUE(FontImpl::glyphCell('A', cell)); // 65: index 33
+    EXPECT_EQ(cell, Rect(14, 32, 14, 16));
+    ASSERT_TRUE(FontImpl::glyphCell('~', cell)); // 126: last glyph, 15th of row six
+    EXPECT_EQ(cell, Rect(14 * 14, 80, 14, 16));
+    EXPECT_FALSE(FontImpl::glyphCell('\x1f', cell));
+    EXPECT_FALSE(FontImpl::glyphCell('\x7f', cell));
+    EXPECT_FALSE(FontImpl::glyphCell('\xe9', cell));
+}
+
+TEST_F(Fonts, BuiltInFontDrawsEachCharacterInItsOwnColumn) {
+    Font builtin;
+    EXPECT_EQ(builtin.getTextSize("abc"), Rect(42, 16));
+    auto text = builtin.render("A A\x01~", RGBColor(255, 255, 0), FontBlended);
+    ASSERT_EQ(text->getWidth(), 5 * 14);
+    ASSERT_EQ(text->getHeight(), 16);
+    EXPECT_GT(inkInColumns(*text, 0, 14), 0);       // A
+    EXPECT_EQ(inkInColumns(*text, 14, 28), 0);      // space
+    EXPECT_GT(inkInColumns(*text, 28, 42), 0);      // A
+    EXPECT_EQ(inkInColumns(*text, 42, 56), 0);      // no glyph below 32
+    EXPECT_GT(inkInColumns(*text, 56, 70), 0);      // ~
+    EXPECT_EQ(builtin.render("", RGBColor())->getHeight(), 16);
+}
+
+TEST_F(Fonts, TrueTypeFontsRenderAndStylesMapBothWays) {
+    Font font("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 16);
+    EXPECT_GT(font.height(), 10);
+    EXPECT_GT(font.getTextSize("Varnholt").getw(), 40);
+    EXPECT_EQ(font.getStyle(), FontNormal);
+    font.setStyle(FontBold);
+    EXPECT_EQ(font.getStyle(), FontBold);
+    Font copy(font);
+    EXPECT_EQ(copy.getStyle(), FontBold);
+    auto blended = font.render("Hi", RGBColor(255, 255, 255), FontBlended);
+    EXPECT_GT(blended->getWidth(), 5);
+    auto empty = font.render("", RGBColor(255, 255, 255), FontSolid);
+    EXPECT_EQ(empty->getWidth(), 1);
+}
+
+TEST_F(Fonts, MissingTrueTypeFileNamesTheFile) {
+    try {
+        Font font("Data/Fonts/Missing.ttf", 16);
+        FAIL() << "no exception";
+    } catch (const std::logic_error& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.rfind("Font Support not available", 0), 0u) << text;
+        EXPECT_NE(text.find("Data/Fonts/Missing.ttf"), std::string::npos) << text;
+    }
+}

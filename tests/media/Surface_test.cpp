@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include <stdexcept>
+
+#include "media/RGBSurface.hpp"
+#include "media/RWOps.hpp"
+
+using namespace GLINT::SDL;
+
+namespace {
+
+class Surfaces : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError(); }
+    void TearDown() override { SDL_Quit(); }
+
+    static RGBColor colourAt(RGBSurface& s, int x, int y) {
+        return RGBColor::fromPixel(s.getpixel(x, y), s.getFormat());
+    }
+
+    // A 4 x 1 picture: magenta key, red, green, blue.
+    static RGBSurface keyedStrip() {
+        RGBSurface s(4, 1, 24);
+        const RGBColor colours[] = {RGBColor(255, 0, 255), RGBColor(255, 0, 0), RGBColor(0, 255, 0),
+                                    RGBColor(0, 0, 255)};
+        for (int x = 0; x < 4; ++x)
+            s.putpixel(x, 0, colours[x].map(s.getFormat()));
+        return s;
+    }
+
+    // Blits strip onto a white 24-bit target and returns the target.
+    static RGBSurface onWhite(const RGBSurface& strip) {
+        RGBSurface target(4, 1, 24);
+        target.fill(RGBColor(255, 255, 255));
+        target.blit(strip, Point(0, 0));
+        return target;
+    }
+};
+
+} // namespace
+
+TEST_F(Surfaces, OpaqueColourKeyHidesOnlyTheKeyColour) {
+    RGBSurface strip = keyedStrip();
+    ASSERT_TRUE(strip.setColorKey(RGBAColor(255, 0, 255, 255)));
+    RGBSurface out = onWhite(strip);
+    EXPECT_EQ(colourAt(out, 0, 0), RGBColor(255, 255, 255));
+    EXPECT_EQ(colourAt(out, 1, 0), RGBColor(255, 0, 0));
+    EXPECT_EQ(colourAt(out, 3, 0), RGBColor(0, 0, 255));
+}
+
+TEST_F(Surfaces, TranslucentColourKeyAlsoFadesTheRestOfThePicture) {
+    RGBSurface strip = keyedStrip();
+    ASSERT_TRUE(strip.setColorKey(RGBAColor(255, 0, 255, 130)));
+    RGBSurface out = onWhite(strip);
+    EXPECT_EQ(colourAt(out, 0, 0), RGBColor(255, 255, 255));
+    // Red at alpha 130 over white: the green and blue channels come half-way up from 0.
+    const RGBColor red = colourAt(out, 1, 0);
+    EXPECT_EQ(red.getR(), 255);
+    EXPECT_NEAR(red.getG(), 125, 3);
+    EXPECT_NEAR(red.getB(), 125, 3);
+}
+
+TEST_F(Surfaces, EmptySurfaceRefusesDepthZeroAndUsesRgbaMasksAt32Bits) {
+    EXPECT_THROW(RGBSurface(10, 10, 0), std::logic_error);
+    try {
+        RGBSurface s(10, 10, 0);
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "bpp should not be set to 0 for rgb surfaces !");
+    }
+    RGBSurface s(Rect(7, 5), 32);
+    EXPECT_EQ(s.getWidth(), 7);
+    EXPECT_EQ(s.getHeight(), 5);
+    EXPECT_EQ(s.getFormat()->Rmask, 0xff000000u);
+    EXPECT_EQ(s.getFormat()->Amask, 0x000000ffu);
+}
+
+TEST_F(Surfaces, ResizeKeepsContentWhenAskedAndPixelAccessStaysInside) {
+    RGBSurface s(4, 4, 32);
+    s.fill(RGBColor(10, 20, 30));
+    ASSERT_TRUE(s.resize(8, 6, true));
+    EXPECT_EQ(s.getWidth(), 8);
+    EXPECT_EQ(s.getHeight(), 6);
+    EXPECT_EQ(colourAt(s, 3, 3), RGBColor(10, 20, 30));
+    EXPECT_FALSE(s.resize(0, 6, false));
+    EXPECT_EQ(s.getWidth(), 8);
+    // Outside the picture: reads 0, writes nothing (no crash).
+    s.putpixel(-1, 0, 0xffffffff);
+    s.putpixel(8, 6, 0xffffffff);
+    EXPECT_EQ(s.getpixel(100, 100), 0u);
+}
+
+TEST_F(Surfaces, CopiesAreDeepAndMissingFilesThrow) {
+    RGBSurface a(3, 3, 32);
+    a.fill(RGBColor(1, 2, 3));
+    RGBSurface b(a);
+    b.fill(RGBColor(9, 9, 9));
+    EXPECT_EQ(colourAt(a, 1, 1), RGBColor(1, 2, 3));
+    EXPECT_THROW(RGBSurface(std::string("/no/such/picture.png")), std::logic_error);
+    EXPECT_THROW(RWOps("/no/such/file", "rb"), std::logic_error);
+}
+
+TEST(Geometry, RectAssignmentCopiesSizeAndPointArithmetic) {
+    Rect r(1, 2, 3, 4);
+    Rect copy;
+    copy = r;
+    EXPECT_EQ(copy, Rect(1, 2, 3, 4));
+    EXPECT_EQ(Rect(5, 6), Rect(0, 0, 5, 6));
+    EXPECT_EQ(Point(3, 4) + Point(-5, 1), Point(-2, 5));
+    EXPECT_EQ(Point(3, 4) - Point(3, 4), Point(0, 0));
+}
