@@ -28,9 +28,18 @@ def wait_for(predicate, timeout, interval=0.1, what="condition"):
     raise AssertionError(f"timed out after {timeout}s waiting for {what}")
 
 
+_displays_used = set()
+
+
 def free_display_number():
-    for number in range(60 + os.getpid() % 200, 400):
+    # Never reuse a number within one run: a server that was just stopped may linger.
+    start = 100 + (os.getpid() * 7) % 800
+    for offset in range(900):
+        number = 100 + (start - 100 + offset) % 900
+        if number in _displays_used:
+            continue
         if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
+            _displays_used.add(number)
             return number
     raise RuntimeError("no free X display number")
 
@@ -42,7 +51,16 @@ class Xvfb:
         self.proc = subprocess.Popen(
             ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{self.number}"), 10, what="Xvfb")
+        wait_for(self._accepts_clients, 15, what="Xvfb")
+
+    def _accepts_clients(self):
+        if self.proc.poll() is not None:
+            raise RuntimeError(f"Xvfb {self.name} exited with {self.proc.returncode}")
+        try:
+            xdisplay.Display(self.name).close()
+            return True
+        except Exception:
+            return False
 
     def stop(self):
         if self.proc.poll() is None:
@@ -61,6 +79,10 @@ class Game:
         self.dir = tempfile.mkdtemp(prefix="varnholt-test-")
         self.folder = os.path.join(self.dir, "game")
         shutil.copytree(GAME_DIR, self.folder)
+        # Files a player's own run may have left in the build folder.
+        for leftover in ("Config.ini", "GLINT_Lumen.log", "Varnholt.log", "Best_Times.txt"):
+            if os.path.exists(os.path.join(self.folder, leftover)):
+                os.remove(os.path.join(self.folder, leftover))
         if prepare:
             prepare(self.folder)
         self.xvfb = Xvfb(*screen)

@@ -29,8 +29,8 @@ protected:
 } // namespace
 
 TEST(ModifierNames, TableRoundTrips) {
-    const char* names[] = {"None", "LShift", "RShift", "LCtrl", "RCtrl", "LAlt", "RAlt", "LMeta",
-                           "RMeta", "Num", "Caps", "Mode", "Ctrl", "Shift", "Alt", "Meta"};
+    const char* names[] = {"None",  "LShift", "RShift", "LCtrl", "RCtrl", "LAlt",  "RAlt", "LMeta",
+                           "RMeta", "Num",    "Caps",   "Mode",  "Ctrl",  "Shift", "Alt",  "Meta"};
     for (int number = 0; number < 16; ++number) {
         SCOPED_TRACE(number);
         EXPECT_EQ(ModifierNames::name(number), names[number]);

@@ -104,13 +104,25 @@ TEST(KeyNames, NumbersAndNamesTheGameUses) {
         SDLKey sdl;
         const char* name;
     } keys[] = {
-        {4, SDLK_RETURN, "KRETURN"},     {6, SDLK_ESCAPE, "KESCAPE"},  {7, SDLK_SPACE, "KSPACE"},
-        {22, SDLK_0, "K0"},              {45, SDLK_a, "KA"},           {47, SDLK_c, "KC"},
-        {67, SDLK_w, "KW"},              {168, SDLK_KP0, "KKP0"},      {169, SDLK_KP1, "KKP1"},
-        {178, SDLK_KP_PERIOD, "KKPPERIOD"}, {183, SDLK_KP_ENTER, "KKPENTER"},
-        {185, SDLK_UP, "KUP"},           {186, SDLK_DOWN, "KDOWN"},    {187, SDLK_RIGHT, "KRIGHT"},
-        {188, SDLK_LEFT, "KLEFT"},       {197, SDLK_F4, "KF4"},        {204, SDLK_F11, "KF11"},
-        {208, SDLK_F15, "KF15"},         {211, SDLK_SCROLLOCK, "KSCROLLOCK"},
+        {4, SDLK_RETURN, "KRETURN"},
+        {6, SDLK_ESCAPE, "KESCAPE"},
+        {7, SDLK_SPACE, "KSPACE"},
+        {22, SDLK_0, "K0"},
+        {45, SDLK_a, "KA"},
+        {47, SDLK_c, "KC"},
+        {67, SDLK_w, "KW"},
+        {168, SDLK_KP0, "KKP0"},
+        {169, SDLK_KP1, "KKP1"},
+        {178, SDLK_KP_PERIOD, "KKPPERIOD"},
+        {183, SDLK_KP_ENTER, "KKPENTER"},
+        {185, SDLK_UP, "KUP"},
+        {186, SDLK_DOWN, "KDOWN"},
+        {187, SDLK_RIGHT, "KRIGHT"},
+        {188, SDLK_LEFT, "KLEFT"},
+        {197, SDLK_F4, "KF4"},
+        {204, SDLK_F11, "KF11"},
+        {208, SDLK_F15, "KF15"},
+        {211, SDLK_SCROLLOCK, "KSCROLLOCK"},
         {231, SDLK_UNDO, "KUNDO"},
     };
     for (const auto& key : keys) {

@@ -83,14 +83,18 @@ TEST_F(Windows, QuitDuringAFrameEndsTheLoopAfterThatFramesPostrender) {
     ASSERT_TRUE(window->resetDisplay(320, 240, 32));
     EXPECT_EQ(engine.inits, 1);
     engine.quitOnFrame = 3;
-    // A zero rate must not divide by zero.
-    EXPECT_TRUE(window->mainLoop(0, 0));
+    EXPECT_TRUE(window->mainLoop(500, 500));
     EXPECT_EQ(engine.renders, 3);
     EXPECT_EQ(engine.postrenders, 3);
     EXPECT_EQ(engine.prerenders, 3);
     // Once the exit flag is up, the loop returns at once.
     EXPECT_TRUE(window->mainLoop(60, 25));
     EXPECT_EQ(engine.renders, 3);
+    // A zero rate runs at one frame a second instead of dividing by zero.
+    window->setExit(false);
+    engine.quitOnFrame = 4;
+    EXPECT_TRUE(window->mainLoop(0, 0));
+    EXPECT_EQ(engine.renders, 4);
     ASSERT_TRUE(window->resize(300, 200));
     EXPECT_EQ(engine.resizes, 1);
     EXPECT_EQ(window->getDisplay()->getWidth(), 300);

@@ -319,8 +319,8 @@ TEST_F(ConfigFiles, WithMayCreateTheDefaultConfigIniIsWritten) {
     ASSERT_TRUE(Get_Config(mayCreate));
     std::string written = read("Config.ini");
     EXPECT_EQ(written.rfind("#screen def\n", 0), 0u);
-    EXPECT_EQ(written, Default_Config_Text(Game_Settings::SCREEN_WIDTH,
-                                           Game_Settings::SCREEN_HEIGHT));
+    EXPECT_EQ(written,
+              Default_Config_Text(Game_Settings::SCREEN_WIDTH, Game_Settings::SCREEN_HEIGHT));
     EXPECT_GT(Game_Settings::SCREEN_WIDTH, 0);
     EXPECT_EQ(Game_Settings::ATTACK_1.Code, 214);
 }
@@ -352,8 +352,8 @@ TEST_F(ConfigFiles, FrameRateAndAiRateMustBeUsableDivisors) {
         Game_Settings::Reset();
         write("Config/Dev_Config.ini",
               std::string("FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = ") + ai + "\n" + log);
-        EXPECT_EQ(failure(), prefix + "AI_CHOOSE_DESTINATION_PS = " + ai +
-                                 " is out of range (1 to 6000)");
+        EXPECT_EQ(failure(),
+                  prefix + "AI_CHOOSE_DESTINATION_PS = " + ai + " is out of range (1 to 6000)");
     }
 
     for (const char* ai : {"1", "6000"}) {
