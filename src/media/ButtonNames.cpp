@@ -18,10 +18,18 @@ namespace {
 [[maybe_unused]] const NameTable<Uint8>& buttonsAtStart = ButtonNames::table();
 } // namespace
 
-const std::string& ButtonNames::name(int number) { return table().name(number); }
-int ButtonNames::number(const std::string& name) { return table().number(name); }
-int ButtonNames::fromSDL(Uint8 value) { return table().fromSDL(value); }
-Uint8 ButtonNames::toSDL(int number) { return table().toSDL(number); }
+const std::string& ButtonNames::name(int number) {
+    return table().name(number);
+}
+int ButtonNames::number(const std::string& name) {
+    return table().number(name);
+}
+int ButtonNames::fromSDL(Uint8 value) {
+    return table().fromSDL(value);
+}
+Uint8 ButtonNames::toSDL(int number) {
+    return table().toSDL(number);
+}
 
 } // namespace SDL
 } // namespace GLINT

@@ -29,10 +29,18 @@ namespace {
 [[maybe_unused]] const NameTable<Uint8>& eventsAtStart = EventNames::table();
 } // namespace
 
-const std::string& EventNames::name(int number) { return table().name(number); }
-int EventNames::number(const std::string& name) { return table().number(name); }
-int EventNames::fromSDL(Uint8 value) { return table().fromSDL(value); }
-Uint8 EventNames::toSDL(int number) { return table().toSDL(number); }
+const std::string& EventNames::name(int number) {
+    return table().name(number);
+}
+int EventNames::number(const std::string& name) {
+    return table().number(name);
+}
+int EventNames::fromSDL(Uint8 value) {
+    return table().fromSDL(value);
+}
+Uint8 EventNames::toSDL(int number) {
+    return table().toSDL(number);
+}
 
 } // namespace SDL
 } // namespace GLINT

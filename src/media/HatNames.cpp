@@ -22,10 +22,18 @@ namespace {
 [[maybe_unused]] const NameTable<Uint8>& hatsAtStart = HatNames::table();
 } // namespace
 
-const std::string& HatNames::name(int number) { return table().name(number); }
-int HatNames::number(const std::string& name) { return table().number(name); }
-int HatNames::fromSDL(Uint8 value) { return table().fromSDL(value); }
-Uint8 HatNames::toSDL(int number) { return table().toSDL(number); }
+const std::string& HatNames::name(int number) {
+    return table().name(number);
+}
+int HatNames::number(const std::string& name) {
+    return table().number(name);
+}
+int HatNames::fromSDL(Uint8 value) {
+    return table().fromSDL(value);
+}
+Uint8 HatNames::toSDL(int number) {
+    return table().toSDL(number);
+}
 
 } // namespace SDL
 } // namespace GLINT

@@ -55,8 +55,7 @@ std::vector<NameTable<SDLKey>::Row> keyRows() {
     // Only the first five international keys follow the K pattern; saved
     // configurations depend on the others keeping their odd names.
     for (int world = 0; world <= 95; ++world)
-        add(SDLK_WORLD_0 + world,
-            (world < 5 ? "KWORLD" : "Key_World") + std::to_string(world));
+        add(SDLK_WORLD_0 + world, (world < 5 ? "KWORLD" : "Key_World") + std::to_string(world));
     for (int digit = 0; digit <= 9; ++digit)
         add(SDLK_KP0 + digit, "KKP" + std::to_string(digit));
     add(SDLK_KP_PERIOD, "KKPPERIOD");
@@ -116,10 +115,18 @@ namespace {
 [[maybe_unused]] const NameTable<SDLKey>& keysAtStart = KeyNames::table();
 } // namespace
 
-const std::string& KeyNames::name(int number) { return table().name(number); }
-int KeyNames::number(const std::string& name) { return table().number(name); }
-int KeyNames::fromSDL(SDLKey key) { return table().fromSDL(key); }
-SDLKey KeyNames::toSDL(int number) { return table().toSDL(number); }
+const std::string& KeyNames::name(int number) {
+    return table().name(number);
+}
+int KeyNames::number(const std::string& name) {
+    return table().number(name);
+}
+int KeyNames::fromSDL(SDLKey key) {
+    return table().fromSDL(key);
+}
+SDLKey KeyNames::toSDL(int number) {
+    return table().toSDL(number);
+}
 
 } // namespace SDL
 } // namespace GLINT

@@ -31,10 +31,18 @@ namespace {
 [[maybe_unused]] const NameTable<SDLMod>& modsAtStart = ModifierNames::table();
 } // namespace
 
-const std::string& ModifierNames::name(int number) { return table().name(number); }
-int ModifierNames::number(const std::string& name) { return table().number(name); }
-int ModifierNames::fromSDL(SDLMod mod) { return table().fromSDL(mod); }
-SDLMod ModifierNames::toSDL(int number) { return table().toSDL(number); }
+const std::string& ModifierNames::name(int number) {
+    return table().name(number);
+}
+int ModifierNames::number(const std::string& name) {
+    return table().number(name);
+}
+int ModifierNames::fromSDL(SDLMod mod) {
+    return table().fromSDL(mod);
+}
+SDLMod ModifierNames::toSDL(int number) {
+    return table().toSDL(number);
+}
 
 bool ModifierNames::isModPressed(int number) {
     return (SDL_GetModState() & toSDL(number)) != 0;

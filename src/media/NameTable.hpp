@@ -13,8 +13,7 @@ namespace SDL {
 // Rows of (our number, SDL value, name), looked up in all four directions.
 // A miss gives number 0, the empty name or a value-initialised SDL value,
 // which is what the configuration files and the handlers expect for "nothing".
-template <class SDLValue>
-class NameTable {
+template <class SDLValue> class NameTable {
 public:
     struct Row {
         int number;

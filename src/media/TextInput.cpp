@@ -7,9 +7,13 @@
 namespace GLINT {
 namespace SDL {
 
-TextInput::TextInput() { SDL_EnableUNICODE(1); }
+TextInput::TextInput() {
+    SDL_EnableUNICODE(1);
+}
 
-TextInput::~TextInput() { SDL_EnableUNICODE(0); }
+TextInput::~TextInput() {
+    SDL_EnableUNICODE(0);
+}
 
 bool TextInput::handleKeyEvent(const Key& key, bool pressed) {
     bool used = false;

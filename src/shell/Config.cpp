@@ -29,41 +29,17 @@ void Read_Setting(const std::string& fileName, const std::string& key, std::stri
     setting = Get_Config_Value(fileName, key);
 }
 
-void Read_Setting(const std::string& fileName, const std::string& key,
-                  std::atomic<int>& setting) {
+void Read_Setting(const std::string& fileName, const std::string& key, std::atomic<int>& setting) {
     int value = setting;
     Read_Setting(fileName, key, value);
     setting = value;
 }
 
-// The seventeen actions in Config.ini order, each with its bindings of set 1 and set 2.
 void Read_Bindings(int set) {
-    using S = Game_Settings;
-    const struct {
-        const char* action;
-        Key_Binding* bindings[2];
-    } actions[] = {
-        {"UP", {&S::UP_1, &S::UP_2}},
-        {"DOWN", {&S::DOWN_1, &S::DOWN_2}},
-        {"LEFT", {&S::LEFT_1, &S::LEFT_2}},
-        {"RIGHT", {&S::RIGHT_1, &S::RIGHT_2}},
-        {"ATTACK", {&S::ATTACK_1, &S::ATTACK_2}},
-        {"DRAW_MELEE_W", {&S::DRAW_MELEE_W_1, &S::DRAW_MELEE_W_2}},
-        {"DRAW_DISTANT_W", {&S::DRAW_DISTANT_W_1, &S::DRAW_DISTANT_W_2}},
-        {"DRAW_THROW_W", {&S::DRAW_THROW_W_1, &S::DRAW_THROW_W_2}},
-        {"DRAW_MAGIC_SPELL", {&S::DRAW_MAGIC_SPELL_1, &S::DRAW_MAGIC_SPELL_2}},
-        {"HIDE_WEAPON", {&S::HIDE_WEAPON_1, &S::HIDE_WEAPON_2}},
-        {"MENU_CALL", {&S::MENU_CALL_1, &S::MENU_CALL_2}},
-        {"WINDOW_MODE", {&S::WINDOW_MODE_1, &S::WINDOW_MODE_2}},
-        {"INVENTORY", {&S::INVENTORY_1, &S::INVENTORY_2}},
-        {"CHARACTERISTICS", {&S::CHARACTERISTICS_1, &S::CHARACTERISTICS_2}},
-        {"RUN", {&S::RUN_1, &S::RUN_2}},
-        {"HEAL", {&S::HEAL_1, &S::HEAL_2}},
-        {"ACTION", {&S::ACTION_1, &S::ACTION_2}},
-    };
-    for (const auto& entry : actions) {
-        std::string key = std::string(entry.action) + "_" + std::to_string(set);
-        *entry.bindings[set - 1] = Key_Binding::From_Value(Get_Config_Value(Config_File, key));
+    for (const Game_Settings::Key_Action& action : Game_Settings::Key_Actions()) {
+        std::string key = std::string(action.Name) + "_" + std::to_string(set);
+        Key_Binding* binding = set == 1 ? action.Set_1 : action.Set_2;
+        *binding = Key_Binding::From_Value(Get_Config_Value(Config_File, key));
     }
 }
 
@@ -217,9 +193,9 @@ bool Write_Config_File(const std::string& fileName, const std::string& text) {
 }
 
 std::string Default_Config_Text(int width, int height) {
-    std::string text = "#screen def\n"
-                       "SCREEN_WIDTH = " + std::to_string(width) + "\n"
-                       "SCREEN_HEIGHT = " + std::to_string(height) + "\n";
+    std::string text = "#screen def\n";
+    text += "SCREEN_WIDTH = " + std::to_string(width) + "\n";
+    text += "SCREEN_HEIGHT = " + std::to_string(height) + "\n";
     text += "SCREEN_BPP = 16\n"
             "FULLSCREEN = 1\n"
             "\n"

@@ -52,6 +52,29 @@ long Game_Settings::MONSTERS_GENERATION_INTERVAL;
 long Game_Settings::RESET_STATUS_MSG_INTERVAL;
 long Game_Settings::CHECK_DROPS_EROSION;
 
+const std::array<Game_Settings::Key_Action, 17>& Game_Settings::Key_Actions() {
+    static const std::array<Key_Action, 17> actions = {{
+        {"UP", &UP_1, &UP_2},
+        {"DOWN", &DOWN_1, &DOWN_2},
+        {"LEFT", &LEFT_1, &LEFT_2},
+        {"RIGHT", &RIGHT_1, &RIGHT_2},
+        {"ATTACK", &ATTACK_1, &ATTACK_2},
+        {"DRAW_MELEE_W", &DRAW_MELEE_W_1, &DRAW_MELEE_W_2},
+        {"DRAW_DISTANT_W", &DRAW_DISTANT_W_1, &DRAW_DISTANT_W_2},
+        {"DRAW_THROW_W", &DRAW_THROW_W_1, &DRAW_THROW_W_2},
+        {"DRAW_MAGIC_SPELL", &DRAW_MAGIC_SPELL_1, &DRAW_MAGIC_SPELL_2},
+        {"HIDE_WEAPON", &HIDE_WEAPON_1, &HIDE_WEAPON_2},
+        {"MENU_CALL", &MENU_CALL_1, &MENU_CALL_2},
+        {"WINDOW_MODE", &WINDOW_MODE_1, &WINDOW_MODE_2},
+        {"INVENTORY", &INVENTORY_1, &INVENTORY_2},
+        {"CHARACTERISTICS", &CHARACTERISTICS_1, &CHARACTERISTICS_2},
+        {"RUN", &RUN_1, &RUN_2},
+        {"HEAL", &HEAL_1, &HEAL_2},
+        {"ACTION", &ACTION_1, &ACTION_2},
+    }};
+    return actions;
+}
+
 // The one list of built-in values; the definitions above only reserve storage.
 void Game_Settings::Reset() {
     SCREEN_WIDTH = 1024;
@@ -67,19 +90,15 @@ void Game_Settings::Reset() {
     ENABLE_ALL_SOUNDS = ENABLE_SFXS_SOUNDS = ENABLE_MUSIC_SOUNDS = ENABLE_VOICE_SOUNDS =
         ENABLE_VIDEO_SOUNDS = ENABLE_INTERFACE_SOUNDS = true;
 
-    for (Key_Binding* binding :
-         {&UP_1, &DOWN_1, &LEFT_1, &RIGHT_1, &ATTACK_1, &DRAW_MELEE_W_1, &DRAW_DISTANT_W_1,
-          &DRAW_THROW_W_1, &DRAW_MAGIC_SPELL_1, &HIDE_WEAPON_1, &MENU_CALL_1, &WINDOW_MODE_1,
-          &INVENTORY_1, &CHARACTERISTICS_1, &RUN_1, &HEAL_1, &ACTION_1, &UP_2, &DOWN_2, &LEFT_2,
-          &RIGHT_2, &ATTACK_2, &DRAW_MELEE_W_2, &DRAW_DISTANT_W_2, &DRAW_THROW_W_2,
-          &DRAW_MAGIC_SPELL_2, &HIDE_WEAPON_2, &MENU_CALL_2, &WINDOW_MODE_2, &INVENTORY_2,
-          &CHARACTERISTICS_2, &RUN_2, &HEAL_2, &ACTION_2})
-        *binding = Key_Binding();
+    for (const Key_Action& action : Key_Actions()) {
+        *action.Set_1 = Key_Binding();
+        *action.Set_2 = Key_Binding();
+    }
 
     FRAMES_PER_SECOND = 0;
     Window_Name = "Varnholt";
-    CH_RIGHT = CH_RIGHT_DOWN = CH_DOWN = CH_LEFT_DOWN = CH_LEFT = CH_LEFT_UP = CH_UP =
-        CH_RIGHT_UP = 0;
+    CH_RIGHT = CH_RIGHT_DOWN = CH_DOWN = CH_LEFT_DOWN = 0;
+    CH_LEFT = CH_LEFT_UP = CH_UP = CH_RIGHT_UP = 0;
     INITIAL_MONSTERS = 0;
     MAX_MONSTERS_SIMULTANEOUSLY = 0;
     PAUSE_ANIM_TIME = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <string>
 
@@ -62,6 +63,15 @@ public:
     static long MONSTERS_GENERATION_INTERVAL;
     static long RESET_STATUS_MSG_INTERVAL;
     static long CHECK_DROPS_EROSION;
+
+    // The seventeen actions in Config.ini order, each with its two bindings;
+    // Config.ini's keys are Name + "_1" and Name + "_2".
+    struct Key_Action {
+        const char* Name;
+        Key_Binding* Set_1;
+        Key_Binding* Set_2;
+    };
+    static const std::array<Key_Action, 17>& Key_Actions();
 
     // Puts every value back to its built-in default, the state before Get_Config.
     static void Reset();
