@@ -36,7 +36,8 @@ SDL_Surface* RGBSurface::load(const std::string& fileName) {
     SDL_Surface* loaded = IMG_Load(fileName.c_str());
     if (!loaded) {
         MediaLog << Logger::beginEntry << "Unable to set rgb surface from " << fileName << std::endl;
-        throw std::logic_error("IMG_Load returns NULL");
+        // The file and SDL_image's reason travel with the error so the game log names them too.
+        throw std::logic_error(std::string("IMG_Load returns NULL (") + fileName + ": " + IMG_GetError() + ")");
     }
     return loaded;
 }
