@@ -6,6 +6,7 @@
 #include <limits>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "media/Logger.hpp"
 #include "media/VideoInfo.hpp"
@@ -43,16 +44,20 @@ void Read_Bindings(int set) {
     }
 }
 
-// These two are divisors later on; a bad value must stop the start, not the game.
-void Check_Range(const std::string& key, long value, long lowest, long highest,
-                 const std::string& allowed) {
-    if (value >= lowest && value <= highest)
-        return;
-    std::string shown = Get_Config_Value(Dev_Config_File, key);
+// A value the game cannot run with stops the start with the file, the key and
+// what is allowed, rather than failing later in a less clear place.
+[[noreturn]] void Reject(const std::string& fileName, const std::string& key, long value,
+                         const std::string& allowed) {
+    std::string shown = Get_Config_Value(fileName, key);
     if (shown.empty())
         shown = std::to_string(value);
-    throw std::logic_error(std::string(Dev_Config_File) + " : " + key + " = " + shown +
-                           " is out of range (" + allowed + ")");
+    throw std::logic_error(fileName + " : " + key + " = " + shown + " is out of range (" + allowed + ")");
+}
+
+void Check_Range(const std::string& fileName, const std::string& key, long value, long lowest,
+                 long highest, const std::string& allowed) {
+    if (value < lowest || value > highest)
+        Reject(fileName, key, value, allowed);
 }
 
 void Read_Config() {
@@ -80,6 +85,20 @@ void Read_Config() {
 
     Read_Bindings(1);
     Read_Bindings(2);
+
+    // 0 lets the display pick the desktop size or depth; anything else must be a real mode.
+    Check_Range(Config_File, "SCREEN_WIDTH", S::SCREEN_WIDTH, 0, 16384, "0 to 16384");
+    Check_Range(Config_File, "SCREEN_HEIGHT", S::SCREEN_HEIGHT, 0, 16384, "0 to 16384");
+    const int bpp = S::SCREEN_BPP;
+    if (bpp != 0 && bpp != 8 && bpp != 15 && bpp != 16 && bpp != 24 && bpp != 32)
+        Reject(Config_File, "SCREEN_BPP", bpp, "0, 8, 15, 16, 24 or 32");
+    for (const auto& volume : {std::make_pair("ALL_SOUNDS_VOLUME", S::ALL_SOUNDS_VOLUME),
+                               std::make_pair("SFXS_VOLUME", S::SFXS_VOLUME),
+                               std::make_pair("MUSIC_VOLUME", S::MUSIC_VOLUME),
+                               std::make_pair("VOICE_VOLUME", S::VOICE_VOLUME),
+                               std::make_pair("VIDEO_VOLUME", S::VIDEO_VOLUME),
+                               std::make_pair("INTERFACE_VOLUME", S::INTERFACE_VOLUME)})
+        Check_Range(Config_File, volume.first, volume.second, 0, 100, "0 to 100");
 }
 
 void Read_Dev_Config() {
@@ -116,9 +135,11 @@ void Read_Dev_Config() {
     Read_Setting(Dev_Config_File, "CHECK_DROPS_EROSION", S::CHECK_DROPS_EROSION);
 
     // Checked once the log is open, so the reason ends up in it.
-    Check_Range("FRAMES_PER_SECOND", S::FRAMES_PER_SECOND, 1, std::numeric_limits<int>::max(),
-                "at least 1");
-    Check_Range("AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS, 1, 6000, "1 to 6000");
+    // Both are divisors later on.
+    Check_Range(Dev_Config_File, "FRAMES_PER_SECOND", S::FRAMES_PER_SECOND, 1,
+                std::numeric_limits<int>::max(), "at least 1");
+    Check_Range(Dev_Config_File, "AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS, 1, 6000,
+                "1 to 6000");
 }
 
 } // namespace

@@ -332,6 +332,31 @@ TEST_F(ConfigFiles, MissingDevConfigIsReported) {
     EXPECT_EQ(printed, "Can't Read Config/Dev_Config.ini File\n");
 }
 
+TEST_F(ConfigFiles, ScreenAndVolumeValuesMustBeUsable) {
+    write("Config/Dev_Config.ini", "FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = 2\nLog_Name = test.log\n");
+    const std::string prefix = "Error In Get_Config() : Config.ini : ";
+    const std::string good = Default_Config_Text(800, 600);
+    auto with = [&](const std::string& from, const std::string& to) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+
+    write("Config.ini", with("SCREEN_WIDTH = 800", "SCREEN_WIDTH = -5"));
+    EXPECT_EQ(failure(), prefix + "SCREEN_WIDTH = -5 is out of range (0 to 16384)");
+    Game_Settings::Reset();
+    write("Config.ini", with("SCREEN_BPP = 16", "SCREEN_BPP = 17"));
+    EXPECT_EQ(failure(), prefix + "SCREEN_BPP = 17 is out of range (0, 8, 15, 16, 24 or 32)");
+    Game_Settings::Reset();
+    write("Config.ini", with("MUSIC_VOLUME = 100", "MUSIC_VOLUME = 150"));
+    EXPECT_EQ(failure(), prefix + "MUSIC_VOLUME = 150 is out of range (0 to 100)");
+
+    Game_Settings::Reset();
+    write("Config.ini", with("SCREEN_BPP = 16", "SCREEN_BPP = 0"));
+    bool mayCreate = false;
+    EXPECT_TRUE(Get_Config(mayCreate));
+}
+
 TEST_F(ConfigFiles, FrameRateAndAiRateMustBeUsableDivisors) {
     write("Config.ini", Default_Config_Text(800, 600));
     const std::string prefix = "Error In Get_Config() : Config/Dev_Config.ini : ";
