@@ -9,6 +9,7 @@
 #include "media/JoystickHandler.hpp"
 #include "media/Logger.hpp"
 #include "media/Manager.hpp"
+#include "media/Mixer.hpp"
 #include "media/Window.hpp"
 
 namespace GLINT {
@@ -29,6 +30,7 @@ MediaContext::~MediaContext() {
     if (textInitialised)
         TTF_Quit();
     joystick.reset();
+    mixer.reset();
     window.reset();
     manager.reset();
 }
@@ -65,6 +67,23 @@ bool MediaContext::InitTimer() {
     } catch (const std::exception& e) {
         MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
         MediaLog << Logger::beginEntry << "FATAL ERROR : InitTimer failed... Exiting" << std::endl;
+        MediaLog.flush();
+        std::exit(1);
+    }
+}
+
+bool MediaContext::InitAudio(int frequency, int channels, int chunkSize) {
+    try {
+        const bool result = initSubsystem(SDL_INIT_AUDIO, false, true, false);
+        if (result) {
+            // The old device closes before the new one opens.
+            mixer.reset();
+            mixer.reset(new Mixer(frequency, channels, chunkSize));
+        }
+        return result;
+    } catch (const std::exception& e) {
+        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
+        MediaLog << Logger::beginEntry << "FATAL ERROR : InitAudio failed... Exiting" << std::endl;
         MediaLog.flush();
         std::exit(1);
     }

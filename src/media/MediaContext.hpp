@@ -9,6 +9,7 @@ namespace SDL {
 
 class JoystickHandler;
 class Manager;
+class Mixer;
 class Window;
 
 // The media layer's one process-wide object: it owns SDL (through the
@@ -21,11 +22,14 @@ public:
     bool InitVideo(bool fullscreen, bool opengl, bool resizable, bool noframe);
     bool InitTimer();
     bool InitText();
+    // Opens the audio device; replaces the mixer opened before, if any.
+    bool InitAudio(int frequency, int channels, int chunkSize);
 
     bool requestQuit();
     bool isQuitRequested() const { return quitRequested; }
 
     Window* getWindow() const { return window.get(); }
+    Mixer* getMixer() const { return mixer.get(); }
     JoystickHandler* getJoystickHandler() const { return joystick.get(); }
     void setJoystickHandler(JoystickHandler* handler);
     const std::string& getName() const { return name; }
@@ -44,6 +48,7 @@ private:
     bool textInitialised = false;
     std::unique_ptr<Manager> manager;
     std::unique_ptr<Window> window;
+    std::unique_ptr<Mixer> mixer;
     std::unique_ptr<JoystickHandler> joystick;
     std::string name;
     std::string second;
