@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,8 @@
 class Audio_Folder : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Never a real sound card, whoever runs the tests.
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
         GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
         mediaLogFile = std::filesystem::absolute("GLINT_Lumen.log");
         ASSERT_TRUE(media.InitAudio(44100, 1, 2048));
