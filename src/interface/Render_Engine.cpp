@@ -1,0 +1,91 @@
+#include "interface/Render_Engine.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "battlefield/BattleField.hpp"
+#include "data/XML_Manager.hpp"
+#include "media/Logger.hpp"
+#include "shell/Error_Chain.hpp"
+#include "shell/Game_Settings.hpp"
+
+using GLINT::SDL::GameLog;
+
+const char* const Render_Engine::Player_File = "Data/Characters/c_Player.xml";
+
+Render_Engine::Render_Engine(BattleField* battlefield, const std::string& playerFile) : Battlefield(battlefield) {
+    Chain_Errors("From Render_Engine Constructor, ", "Unhandled Error In Render_Engine Constructor", [&] {
+        if (!Battlefield)
+            throw std::logic_error("No BattleField To Render");
+        XML_Manager::Validate_File(playerFile);
+        Sprite_Width = XML_Manager::Get_Option_Value(playerFile, "Default_Sprite_Width");
+        Sprite_Height = XML_Manager::Get_Option_Value(playerFile, "Default_Sprite_Height");
+        int x = 0, y = 0;
+        if (XML_Manager::Check_Node_Exists(playerFile, "Coords")) {
+            x = XML_Manager::Get_Option_Value(playerFile, "Initial_X");
+            y = XML_Manager::Get_Option_Value(playerFile, "Initial_Y");
+        }
+        Camera.setw(static_cast<Uint16>(std::max(0, Game_Settings::Current_Screen_Width)));
+        Camera.seth(static_cast<Uint16>(std::max(0, Game_Settings::Current_Screen_Height)));
+        Set_Camera_Focus(x, y);
+    });
+    GameLog.safeEntry("Engine CONSTRUCTED Successfully ");
+}
+
+Render_Engine::~Render_Engine() {
+    GameLog.safeEntry("Engine DESTRUCTED Successfully ");
+}
+
+void Render_Engine::Set_Camera_Focus(int x, int y) {
+    Focus_X = x;
+    Focus_Y = y;
+    Set_Following_Camera();
+}
+
+void Render_Engine::Set_Following_Camera() {
+    // The lower bound first: a field smaller than the screen gives a negative camera.
+    const int x = std::min(std::max(Focus_X + Sprite_Width / 2 - Game_Settings::Current_Screen_Width / 2, 0),
+                           BF_Width - Camera.getw());
+    const int y = std::min(std::max(Focus_Y + Sprite_Height / 2 - Game_Settings::Current_Screen_Height / 2, 0),
+                           BF_Height - Camera.geth());
+    Camera.setx(static_cast<Sint16>(x));
+    Camera.sety(static_cast<Sint16>(y));
+}
+
+void Render_Engine::prerender(unsigned long) {
+    Log_Errors(GameLog, " Render_Engine::prerender(), ", "Unhandled Error In Render_Engine::prerender()", [&] {
+        // The player's behaviour (while the state is below 7, player dead) and
+        // the interface's logic run here.
+    });
+}
+
+void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
+    Chain_Errors("From Render_Engine::render(), ", "Unhandled Error In Render_Engine::render()", [&] {
+        Battlefield->Render_Default_BG(Camera, screen);
+        Battlefield->Render_BG(Camera, screen);
+        // Chests and bags, the player and every factory's characters go here, between the layers.
+        Battlefield->Render_Env(Camera, screen);
+        // Then the interface and the player's bars, over everything.
+    });
+}
+
+void Render_Engine::postrender() {
+    Log_Errors(GameLog, " From Render_Engine::postrender(), ", "Unhandled Error In Render_Engine::postrender()",
+               [&] {
+                   // Every NPC's and monster's behaviour runs here through its factory.
+               });
+}
+
+bool Render_Engine::init(int, int) { return true; }
+
+bool Render_Engine::resize(int width, int height) {
+    return Chain_Errors("Exception In Render_Engine::resize(): ", "Unhandled Exception In Render_Engine::resize()", [&] {
+        Game_Settings::Current_Screen_Width = width;
+        Game_Settings::Current_Screen_Height = height;
+        Camera.setw(static_cast<Uint16>(std::max(0, width)));
+        Camera.seth(static_cast<Uint16>(std::max(0, height)));
+        Set_Following_Camera();
+        GameLog.safeEntry("Resize : OK ");
+        return true;
+    });
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+// Writes small battlefields for the tests: a description file, a mapping
+// file, sprite files and BMP tilesets, all with their DTDs, in a temporary
+// folder that is removed afterwards.
+
+#include <SDL/SDL.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bf_test {
+
+namespace fs = std::filesystem;
+
+// Every element as ANY: the tests break the files' structure on purpose and
+// want the battlefield's own message, not the validator's.
+inline std::string Loose_Dtd(std::initializer_list<const char*> names) {
+    std::string text;
+    for (const char* name : names)
+        text += std::string("<!ELEMENT ") + name + " ANY>\n";
+    return text;
+}
+
+// The colour of tile (column, row) of a fixture tileset: distinct per sprite and tile.
+inline Uint32 Tile_Colour(int seed, int column, int row) {
+    return (static_cast<Uint32>(20 + 40 * column) << 16) | (static_cast<Uint32>(20 + 40 * row) << 8) |
+           static_cast<Uint32>(10 + 30 * seed);
+}
+
+class BF_Fixture {
+public:
+    BF_Fixture() {
+        std::string pattern = (fs::temp_directory_path() / "battlefield_XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary folder");
+        dir = pattern;
+        folder = dir.string() + "/";
+        Write("bf.dtd", Loose_Dtd({"Battlefield", "BF_Width", "BF_Height", "BF_Default_Sprite_Width",
+                                   "BF_Default_Sprite_Height", "Mapping_File", "BF_Default_BG_Id", "Background",
+                                   "Background_Sprite", "Background_Sprite_X", "Background_Sprite_Y",
+                                   "Background_Sprite_Id", "Background_Sprite_SubType",
+                                   "Background_Sprite_Orientation", "Environment", "Environment_Sprite",
+                                   "Environment_Sprite_X", "Environment_Sprite_Y", "Environment_Sprite_Id",
+                                   "Environment_Sprite_SubType", "Environment_Sprite_Orientation", "Note"}));
+        Write("mapping.dtd",
+              Loose_Dtd({"BF_Mapping", "BF_BG_Sprite_Mapping", "BF_BG_Sprite_Mapping_File_Default_Folder",
+                         "BF_BG_Sprite_Mapping_El", "BF_BG_Sprite_Mapping_Id", "BF_BG_Sprite_Mapping_File",
+                         "BF_Env_Sprite_Mapping", "BF_Env_Sprite_Mapping_File_Default_Folder",
+                         "BF_Env_Sprite_Mapping_El", "BF_Env_Sprite_Mapping_Id", "BF_Env_Sprite_Mapping_File"}));
+        Write("sprite.dtd", Loose_Dtd({"BF_Sprite", "Type", "Display_Width", "Display_Height", "Tileset_File",
+                                       "TS_ColorKey_RGB", "ColorKey_R", "ColorKey_G", "ColorKey_B",
+                                       "CollisionBox_Dimensions", "X_Modifier", "Y_Modifier", "CB_Width",
+                                       "CB_Height"}));
+    }
+    ~BF_Fixture() { fs::remove_all(dir); }
+    BF_Fixture(const BF_Fixture&) = delete;
+    BF_Fixture& operator=(const BF_Fixture&) = delete;
+
+    std::string Path(const std::string& name) const { return folder + name; }
+
+    std::string Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name)) << text;
+        return Path(name);
+    }
+
+    // A columns x rows tileset of w x h tiles, each filled with Tile_Colour(seed, column, row);
+    // the pixel (1, 1) of every tile is magenta, the fixtures' colour key.
+    void Write_Tileset(const std::string& name, int w, int h, int columns, int rows, int seed) const {
+        SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w * columns, h * rows, 24, 0xff0000, 0x00ff00, 0x0000ff, 0);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < columns; ++c) {
+                SDL_Rect tile = {static_cast<Sint16>(c * w), static_cast<Sint16>(r * h), static_cast<Uint16>(w),
+                                 static_cast<Uint16>(h)};
+                SDL_FillRect(s, &tile, Tile_Colour(seed, c, r));
+                SDL_Rect key = {static_cast<Sint16>(c * w + 1), static_cast<Sint16>(r * h + 1), 1, 1};
+                SDL_FillRect(s, &key, 0xff00ff);
+            }
+        SDL_SaveBMP(s, Path(name).c_str());
+        SDL_FreeSurface(s);
+    }
+
+    // A sprite file and its tileset; extra is put before the closing tag (colour key, box).
+    std::string Write_Sprite(const std::string& name, const std::string& type, int w, int h, int seed,
+                             const std::string& extra = "", int columns = 2, int rows = 2) const {
+        Write_Tileset(name + ".bmp", w, h, columns, rows, seed);
+        return Write(name + ".xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE BF_Sprite SYSTEM \"sprite.dtd\">\n"
+                                    "<BF_Sprite><Type>" + type + "</Type><Display_Width>" + std::to_string(w) +
+                                        "</Display_Width><Display_Height>" + std::to_string(h) +
+                                        "</Display_Height><Tileset_File>" + name + ".bmp</Tileset_File>" + extra +
+                                        "</BF_Sprite>\n");
+    }
+
+    static std::string Sprite(const std::string& layer, int x, int y, int id, int subType = 0, int orientation = 0) {
+        const std::string s = layer + "_Sprite";
+        return "<" + s + "><" + s + "_X>" + std::to_string(x) + "</" + s + "_X><" + s + "_Y>" + std::to_string(y) +
+               "</" + s + "_Y><" + s + "_Id>" + std::to_string(id) + "</" + s + "_Id><" + s + "_SubType>" +
+               std::to_string(subType) + "</" + s + "_SubType><" + s + "_Orientation>" + std::to_string(orientation) +
+               "</" + s + "_Orientation></" + s + ">\n";
+    }
+
+    static std::string Element(const std::string& section, int id, const std::string& file) {
+        return "<" + section + "_El><" + section + "_Id>" + std::to_string(id) + "</" + section + "_Id><" + section +
+               "_File>" + file + "</" + section + "_File></" + section + "_El>\n";
+    }
+
+    // A mapping section; folder "" writes an empty folder element, nullptr none at all.
+    std::string Section(const std::string& section, const char* folderText, const std::string& elements) const {
+        std::string text = "<" + section + ">";
+        if (folderText)
+            text += "<" + section + "_File_Default_Folder>" + folderText + "</" + section + "_File_Default_Folder>";
+        return text + elements + "</" + section + ">\n";
+    }
+
+    std::string Write_Mapping(const std::string& sections) const {
+        return Write("mapping.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE BF_Mapping SYSTEM \"mapping.dtd\">\n"
+                                    "<BF_Mapping>\n" + sections + "</BF_Mapping>\n");
+    }
+
+    // layers holds the Background and Environment sections (or whatever a test wants there).
+    std::string Write_Description(const std::string& layers, int defaultId = 0, int width = 2000, int height = 1500) const {
+        return Write("bf.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Battlefield SYSTEM \"bf.dtd\">\n<Battlefield>"
+                               "<BF_Width>" + std::to_string(width) + "</BF_Width><BF_Height>" +
+                                   std::to_string(height) +
+                                   "</BF_Height><BF_Default_Sprite_Width>32</BF_Default_Sprite_Width>"
+                                   "<BF_Default_Sprite_Height>32</BF_Default_Sprite_Height><Mapping_File>" +
+                                   Path("mapping.xml") + "</Mapping_File><BF_Default_BG_Id>" +
+                                   std::to_string(defaultId) + "</BF_Default_BG_Id>\n" + layers + "</Battlefield>\n");
+    }
+
+    std::string folder;
+
+private:
+    fs::path dir;
+};
+
+} // namespace bf_test

@@ -1,0 +1,171 @@
+#include "interface/Render_Engine.hpp"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "battlefield/BF_Fixture.hpp"
+#include "battlefield/BattleField.hpp"
+#include "media/Logger.hpp"
+#include "media/MediaContext.hpp"
+#include "media/VideoSurface.hpp"
+#include "media/Window.hpp"
+#include "shell/Game_Settings.hpp"
+
+using bf_test::BF_Fixture;
+using GLINT::SDL::Rect;
+
+namespace {
+
+// Everything the game log writes while it lives.
+class Log_Capture {
+public:
+    Log_Capture() : console(log.toConsole()), file(log.toFile()) {
+        log.setConsole(true);
+        log.setFile(false);
+        old = std::clog.rdbuf(text.rdbuf());
+    }
+    ~Log_Capture() {
+        std::clog.rdbuf(old);
+        log.setConsole(console);
+        log.setFile(file);
+    }
+    std::string str() const { return text.str(); }
+
+private:
+    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
+    bool console, file;
+    std::ostringstream text;
+    std::streambuf* old = nullptr;
+};
+
+class Render_Engine_Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedWidth = Game_Settings::Current_Screen_Width;
+        savedHeight = Game_Settings::Current_Screen_Height;
+        Game_Settings::Current_Screen_Width = 800;
+        Game_Settings::Current_Screen_Height = 600;
+        files.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
+        files.Write_Mapping(files.Section("BF_BG_Sprite_Mapping", files.folder.c_str(),
+                                          BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "grass.xml")));
+        // 2000 x 1500, the default ground only.
+        field.reset(new BattleField(files.Write_Description("<Background/><Environment/>", 1)));
+        files.Write("player.dtd",
+                    bf_test::Loose_Dtd({"Player_Description", "Data_Root_Directory", "Default_Sprite_Width",
+                                        "Default_Sprite_Height", "Coords", "Initial_X", "Initial_Y"}));
+    }
+    void TearDown() override {
+        field.reset();
+        Game_Settings::Current_Screen_Width = savedWidth;
+        Game_Settings::Current_Screen_Height = savedHeight;
+    }
+
+    std::string Player(const std::string& coords) {
+        return files.Write("player.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Player_Description SYSTEM \"player.dtd\">\n"
+                                         "<Player_Description><Data_Root_Directory>Data/</Data_Root_Directory>"
+                                         "<Default_Sprite_Width>32</Default_Sprite_Width>"
+                                         "<Default_Sprite_Height>48</Default_Sprite_Height>" +
+                                             coords + "</Player_Description>\n");
+    }
+    static std::string Coords(int x, int y) {
+        return "<Coords><Initial_X>" + std::to_string(x) + "</Initial_X><Initial_Y>" + std::to_string(y) +
+               "</Initial_Y></Coords>";
+    }
+
+    BF_Fixture files;
+    std::unique_ptr<BattleField> field;
+    int savedWidth = 0, savedHeight = 0;
+};
+
+} // namespace
+
+TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheField) {
+    Log_Capture log;
+    {
+        Render_Engine engine(field.get(), Player(Coords(1000, 700)));
+        // 1000 + 16 - 400, 700 + 24 - 300.
+        EXPECT_EQ(engine.Get_Camera(), Rect(616, 424, 800, 600));
+        engine.Set_Camera_Focus(1990, 10);
+        EXPECT_EQ(engine.Get_Camera(), Rect(1200, 0, 800, 600));
+        engine.Set_Camera_Focus(-500, 5000);
+        EXPECT_EQ(engine.Get_Camera(), Rect(0, 900, 800, 600));
+    }
+    {
+        // No start position: the top-left corner.
+        Render_Engine engine(field.get(), Player(""));
+        EXPECT_EQ(engine.Get_Camera(), Rect(0, 0, 800, 600));
+    }
+    EXPECT_NE(log.str().find("Engine CONSTRUCTED Successfully \n"), std::string::npos);
+    EXPECT_NE(log.str().find("Engine DESTRUCTED Successfully \n"), std::string::npos);
+}
+
+TEST_F(Render_Engine_Test, ResizeSetsScreenAndCameraSizesAndRecentres) {
+    Render_Engine engine(field.get(), Player(Coords(1000, 700)));
+    Log_Capture log;
+    EXPECT_TRUE(engine.resize(1024, 768));
+    EXPECT_EQ(Game_Settings::Current_Screen_Width, 1024);
+    EXPECT_EQ(Game_Settings::Current_Screen_Height, 768);
+    EXPECT_EQ(engine.Get_Camera(), Rect(1016 - 512, 724 - 384, 1024, 768));
+    EXPECT_NE(log.str().find("Varnholt : Resize : OK \n"), std::string::npos) << log.str();
+    // Wider than the field: the camera goes negative, centred on nothing but the clamp.
+    EXPECT_TRUE(engine.resize(2400, 1600));
+    EXPECT_EQ(engine.Get_Camera(), Rect(-400, -100, 2400, 1600));
+}
+
+TEST_F(Render_Engine_Test, ABrokenPlayerFileIsReportedWithItsName) {
+    const std::string missing = files.Path("nobody.xml");
+    try {
+        Render_Engine engine(field.get(), missing);
+        FAIL() << "no exception";
+    } catch (const std::logic_error& e) {
+        const std::string text = e.what();
+        EXPECT_EQ(text.rfind("From Render_Engine Constructor, ", 0), 0u) << text;
+        EXPECT_NE(text.find(missing), std::string::npos) << text;
+    }
+}
+
+TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
+    GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
+    ASSERT_TRUE(media.InitVideo(false, false, true, false));
+    GLINT::SDL::Window& window = *media.getWindow();
+    ASSERT_TRUE(window.resetDisplay(320, 240, 32));
+    GLINT::SDL::VideoSurface& screen = *window.getDisplay();
+
+    files.Write_Sprite("sand", "Sand", 16, 16, 2, "", 1, 1);
+    files.Write_Mapping(files.Section("BF_BG_Sprite_Mapping", files.folder.c_str(),
+                                      BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "grass.xml") +
+                                          BF_Fixture::Element("BF_BG_Sprite_Mapping", 2, "sand.xml")));
+    BattleField sandy(files.Write_Description(
+        "<Background>" + BF_Fixture::Sprite("Background", 40, 20, 2) + "</Background><Environment/>", 1));
+    Render_Engine engine(&sandy, Player(Coords(0, 0)));
+    engine.resize(320, 240);
+    ASSERT_EQ(engine.Get_Camera(), Rect(0, 0, 320, 240));
+
+    screen.fill(GLINT::SDL::RGBColor(0, 0, 0));
+    engine.prerender(0);
+    engine.render(screen);
+    engine.postrender();
+    Uint8 r, g, b;
+    SDL_GetRGB(screen.getpixel(45, 25), screen.getFormat(), &r, &g, &b);
+    EXPECT_EQ((Uint32(r) << 16) | (Uint32(g) << 8) | b, bf_test::Tile_Colour(2, 0, 0));
+    SDL_GetRGB(screen.getpixel(300, 200), screen.getFormat(), &r, &g, &b);
+    EXPECT_EQ((Uint32(r) << 16) | (Uint32(g) << 8) | b, bf_test::Tile_Colour(1, 0, 0));
+
+    // A failed blit ends the frame with the whole chain.
+    Log_Capture quiet;
+    screen.lock();
+    std::string message;
+    try {
+        engine.render(screen);
+    } catch (const std::logic_error& e) {
+        message = e.what();
+    }
+    screen.unlock();
+    EXPECT_EQ(message, "From Render_Engine::render(), From BattleField::Render_BG(), From BattleField::Render_Map(), "
+                       "Surfaces must not be locked during blit");
+}
