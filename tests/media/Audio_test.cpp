@@ -93,7 +93,7 @@ TEST_F(Audio, MissingFileStopsAtTheStreamAndNonSoundAtTheDecoder) {
 }
 
 TEST_F(Audio, PlayChannelSetsTheChunkVolumeAndReturnsTheChannel) {
-    writeTone("tone.wav");
+    writeTone("tone.wav", 22050); // long enough that pausing never meets a loop's wrap
     Sound sound("tone.wav", false);
     ASSERT_TRUE(sound.isLoaded());
 
@@ -101,6 +101,9 @@ TEST_F(Audio, PlayChannelSetsTheChunkVolumeAndReturnsTheChannel) {
     ASSERT_GE(channel, 0);
     EXPECT_EQ(chunkVolume(sound), 64);
     EXPECT_TRUE(mixer().get()->isPlaying(channel));
+    // SDL_mixer marks a pause with SDL's clock, which reads 0 in its first millisecond.
+    while (SDL_GetTicks() == 0)
+        SDL_Delay(1);
     mixer().get()->pauseAll();
     EXPECT_TRUE(mixer().get()->isPaused(channel));
     mixer().get()->resumeAll();
