@@ -1,6 +1,7 @@
 #include "lumen/lumeninput.hpp"
 
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -29,8 +30,13 @@ using KeyTable = std::unordered_map<int, int>;
 
 KeyTable byKeyName(std::initializer_list<std::pair<const char*, int>> rows) {
     KeyTable table;
-    for (const auto& row : rows)
-        table.emplace(KeyNames::number(row.first), row.second);
+    for (const auto& row : rows) {
+        const int number = KeyNames::number(row.first);
+        // A misspelt name would quietly stand for "no key".
+        if (number == 0)
+            throw std::logic_error(std::string("LumenInput : unknown key name ") + row.first);
+        table.emplace(number, row.second);
+    }
     return table;
 }
 

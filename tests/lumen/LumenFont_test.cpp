@@ -1,0 +1,78 @@
+#include "lumen/LumenTestSupport.hpp"
+
+#include <algorithm>
+
+#include <guichan/graphics.hpp>
+
+#include "lumen/lumenfont.hpp"
+
+using namespace lumen_test;
+
+namespace {
+
+// Graphics of some other backend.
+struct ForeignGraphics : gcn::Graphics {
+    void drawImage(const gcn::Image*, int, int, int, int, int, int) override {}
+    void drawPoint(int, int) override {}
+    void drawLine(int, int, int, int) override {}
+    void drawRectangle(const gcn::Rectangle&) override {}
+    void fillRectangle(const gcn::Rectangle&) override {}
+    void setColor(const gcn::Color&) override {}
+    const gcn::Color& getColor() const override { return colour; }
+    gcn::Color colour;
+};
+
+using LumenFontTest = SurfaceTest;
+
+} // namespace
+
+TEST_F(LumenFontTest, EmptyTextDrawsNothingAndNeverFails) {
+    gcn::LumenFont font(FontFile, 14);
+    ForeignGraphics foreign;
+    // Neither a foreign graphics object nor a missing clip area matters for no text.
+    EXPECT_EQ(guichanError([&] { font.drawString(&foreign, "", 0, 0); }), "");
+    EXPECT_EQ(guichanError([&] { font.drawString(&graphics, "", 0, 0); }), "");
+    graphics._beginDraw();
+    graphics.setColor(gcn::Color(255, 0, 0));
+    font.drawString(&graphics, "", 5, 5);
+    graphics._endDraw();
+    EXPECT_EQ(countColour(0, 0, 0), 40 * 30);
+
+    EXPECT_EQ(guichanError([&] { font.drawString(&foreign, "x", 0, 0); }),
+              "SDLTrueTypeFont::drawString. Graphics object not an SDL graphics object!");
+    const std::string error =
+        guichanError([] { gcn::LumenFont("/nonexistent/Missing.ttf", 14, 2, 1); });
+    EXPECT_EQ(error.rfind("Error In LumenFont Constructor: ", 0), 0u) << error;
+    EXPECT_NE(error.find("Missing.ttf"), std::string::npos) << error;
+}
+
+TEST_F(LumenFontTest, TextTakesTheGraphicsColourBelowHalfTheRowSpacing) {
+    gcn::LumenFont font(FontFile, 12);
+    font.setRowSpacing(6);
+    graphics._beginDraw();
+    graphics.pushClipArea(gcn::Rectangle(5, 5, 35, 25));
+    graphics.setColor(gcn::Color(255, 0, 0, 128)); // the colour's alpha is not the text's
+    font.drawString(&graphics, "H", 2, 1);
+    graphics.popClipArea();
+    graphics._endDraw();
+
+    // The rendered box starts at (5 + 2, 5 + 1 + 6 / 2); blended red over black stays red.
+    int ink = 0, left = 99, top = 99, offHue = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const GLINT::SDL::RGBAColor c = pixelAt(*target, x, y);
+            if (sameColour(c, 0, 0, 0))
+                continue;
+            ++ink;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            offHue += c.getG() != 0 || c.getB() != 0;
+        }
+    EXPECT_GT(ink, 10);
+    EXPECT_GT(countColour(255, 0, 0), 0);
+    EXPECT_EQ(offHue, 0);
+    EXPECT_GE(left, 7);
+    EXPECT_LE(left, 9);
+    EXPECT_GE(top, 9);
+    EXPECT_EQ(font.getHeight(), GLINT::SDL::Font(FontFile, 12).height() + 6);
+}
