@@ -10,11 +10,6 @@ namespace {
 
 using Mode = Svf::Mode;
 
-Signal thud(double from, double to, double tau, double seconds) {
-    return Synth::sine(seconds, [=](double t) { return Envelope::glide(t, from, to, tau * 0.5); },
-                       [=](double t) { return Envelope::attackDecay(t, 0.0015, tau); });
-}
-
 // Air pushed aside by something swung: band noise whose centre rises and
 // falls with the speed, plus a thin whistle an octave above.
 Signal swing(Random& rng, double seconds, double top, double low, double peakAt, double whistle) {
@@ -26,18 +21,6 @@ Signal swing(Random& rng, double seconds, double top, double low, double peakAt,
     out.mix(Synth::filteredNoise(rng, seconds, Mode::BandPass, [=](double t) { return centre(t) * 2.2; }, 8.0, amp),
             0.0, whistle);
     return out;
-}
-
-Signal flutter(Random& rng, double seconds, double rateHz) {
-    Signal s = Synth::filter(Synth::noise(rng, seconds), Mode::LowPass, [=](double) { return rateHz; }, 0.7);
-    const double p = s.peak();
-    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<float>(std::fabs(s[i]) / (p > 0 ? p : 1.0));
-    return s;
-}
-
-Signal noiseHit(Random& rng, double seconds, Mode mode, double cutoff, double q, double attack, double tau) {
-    return Synth::filteredNoise(rng, seconds, mode, [=](double) { return cutoff; }, q,
-                                [=](double t) { return Envelope::attackDecay(t, attack, tau); });
 }
 
 }  // namespace
@@ -56,18 +39,18 @@ Signal CombatSounds::drawSword() {
                                     [=](double t) { return f * Envelope::points(t, {{0.0, 1.0}, {slide, 1.07}}); }, 25.0);
         scrape.mix(band, 0.0, 1.0);
     }
-    Signal f = flutter(rng, slide, 30.0);
+    Signal f = Synth::flutter(rng, slide, 30.0);
     for (std::size_t i = 0; i < scrape.size(); ++i) {
         const double t = static_cast<double>(i) / Signal::kRate;
         scrape[i] *= static_cast<float>(
             Envelope::points(t, {{0.0, 0.0}, {0.06, 0.7}, {0.3, 1.0}, {0.4, 0.7}, {slide, 0.0}}) * (0.6 + 0.4 * f[i]));
     }
-    out.mix(scrape, 0.0, 1.4);
+    out.mix(scrape, 0.0, 2.0);
     out.mix(Synth::filteredNoise(rng, slide, Mode::HighPass, [](double) { return 4500.0; }, 0.7,
                                  [=](double t) { return 0.15 * Envelope::bell(t, 0.0, 0.3, slide); }),
             0.0);
     // Leather at the start.
-    out.mix(noiseHit(rng, 0.06, Mode::BandPass, 1500.0, 1.0, 0.004, 0.012), 0.0, 0.4);
+    out.mix(Synth::burst(rng, 0.06, Mode::BandPass, 1500.0, 1.0, 0.004, 0.012), 0.0, 0.4);
     // The tip clears: the blade rings free.
     const std::vector<Synth::Mode> blade = {{1870, 0.35, 0.6}, {2950, 0.30, 0.5},  {3320, 0.28, 0.3},
                                             {4410, 0.25, 0.45}, {6120, 0.18, 0.3}, {7710, 0.12, 0.25}};
@@ -94,16 +77,17 @@ Signal CombatSounds::swordHitHumanoid() {
     Random rng(0x41701);
     const double len = 0.4;
     Signal out(len);
-    out.mix(thud(120.0, 50.0, 0.07, len), 0.0, 1.0);
+    // Flesh and leather: mostly low-mid body, a slap on top, a felt thump.
+    out.mix(Synth::thud(140.0, 70.0, 0.06, len), 0.0, 0.55);
     out.mix(Synth::filteredNoise(rng, len, Mode::LowPass,
-                                 [](double t) { return Envelope::glide(t, 900.0, 300.0, 0.03); }, 0.8,
+                                 [](double t) { return Envelope::glide(t, 1400.0, 350.0, 0.03); }, 0.9,
                                  [](double t) { return Envelope::attackDecay(t, 0.002, 0.05); }),
-            0.0, 0.9);
-    out.mix(noiseHit(rng, 0.05, Mode::BandPass, 2500.0, 0.8, 0.0005, 0.008), 0.0, 0.6);
+            0.0, 1.6);
+    out.mix(Synth::burst(rng, 0.05, Mode::BandPass, 2500.0, 0.8, 0.0005, 0.008), 0.0, 1.0);
     out.mix(Synth::filteredNoise(rng, len, Mode::BandPass,
                                  [](double t) { return Envelope::glide(t, 1200.0, 500.0, 0.04); }, 1.5,
                                  [](double t) { return Envelope::attackDecay(t, 0.005, 0.06); }),
-            0.0, 0.3);
+            0.0, 0.8);
     out.mix(Synth::strike(rng, {{3100, 0.05, 0.15}, {4700, 0.035, 0.1}}, len, 0.001), 0.0, 0.5);
     return out;
 }
@@ -112,20 +96,21 @@ Signal CombatSounds::swordHitCrawler() {
     Random rng(0xC7A41);
     const double len = 0.45;
     Signal out(len);
-    out.mix(thud(95.0, 45.0, 0.05, len), 0.0, 0.8);
+    out.mix(Synth::thud(120.0, 60.0, 0.05, len), 0.0, 0.5);
     // Wet flesh: a resonant band sliding about like a mouth, wobbling.
     Signal squelch = Synth::filteredNoise(
         rng, len, Mode::BandPass,
         [](double t) { return Envelope::logPoints(t, {{0.0, 1500.0}, {0.05, 480.0}, {0.12, 950.0}, {0.26, 340.0}}); },
         4.0, [](double t) { return Envelope::attackDecay(t, 0.004, 0.09); });
-    Signal w = flutter(rng, len, 35.0);
+    Signal w = Synth::flutter(rng, len, 35.0);
     for (std::size_t i = 0; i < squelch.size(); ++i) squelch[i] *= 0.4f + 0.6f * w[i];
     out.mix(squelch, 0.0, 2.2);
     Synth::scatter(out, rng, 5, 0.01, 0.22, [](double t) { return Envelope::decay(t, 0.12); },
                    [](Random& r, double) {
-                       return Synth::bubble(r.range(500.0, 1400.0), r.range(0.3, 0.8), r.range(0.008, 0.018));
+                       return Synth::bubble(r.range(500.0, 1400.0), r.range(0.3, 0.8), r.range(0.008, 0.018),
+                                            r.range(0.2, 0.4));
                    });
-    out.mix(noiseHit(rng, 0.04, Mode::HighPass, 3500.0, 0.7, 0.0005, 0.006), 0.0, 0.4);
+    out.mix(Synth::burst(rng, 0.04, Mode::HighPass, 3500.0, 0.7, 0.0005, 0.006), 0.0, 0.4);
     return out;
 }
 
@@ -133,7 +118,7 @@ Signal CombatSounds::swordHitUndead() {
     Random rng(0xB0E5);
     const double len = 0.5;
     Signal out(len);
-    out.mix(noiseHit(rng, 0.04, Mode::BandPass, 3000.0, 1.0, 0.0003, 0.004), 0.0, 0.8);
+    out.mix(Synth::burst(rng, 0.04, Mode::BandPass, 3000.0, 1.0, 0.0003, 0.004), 0.0, 0.8);
     out.mix(Synth::strike(rng, {{720, 0.03, 1.0}, {1330, 0.022, 0.7}, {2260, 0.015, 0.5}, {3400, 0.01, 0.3}}, len,
                           0.001),
             0.0, 1.0);
@@ -145,7 +130,7 @@ Signal CombatSounds::swordHitUndead() {
                        const double a = r.range(0.25, 0.6);
                        return Synth::strike(r, {{f, tau, a}, {f * 1.47, tau * 0.7, a * 0.5}}, 0.06, 0.0006);
                    });
-    out.mix(thud(100.0, 60.0, 0.03, len), 0.0, 0.3);
+    out.mix(Synth::thud(100.0, 60.0, 0.03, len), 0.0, 0.3);
     return out;
 }
 
@@ -175,13 +160,13 @@ Signal CombatSounds::arrowHit() {
     out.mix(Synth::strike(rng, {{180, 0.045, 1.0}, {410, 0.028, 0.7}, {930, 0.014, 0.45}, {2100, 0.006, 0.3}}, len,
                           0.003),
             0.0, 1.0);
-    out.mix(noiseHit(rng, len, Mode::LowPass, 1200.0, 0.7, 0.0008, 0.015), 0.0, 0.6);
+    out.mix(Synth::burst(rng, len, Mode::LowPass, 1200.0, 0.7, 0.0008, 0.015), 0.0, 0.6);
     // The shaft quivering in the target.
     out.mix(Synth::sine(len, [](double) { return 240.0; },
                         [](double t) {
-                            return Envelope::attackDecay(t, 0.004, 0.12) * (0.5 + 0.5 * std::cos(2.0 * M_PI * 28.0 * t));
+                            return Envelope::attackDecay(t, 0.004, 0.09) * (0.5 + 0.5 * std::cos(2.0 * M_PI * 28.0 * t));
                         }),
-            0.01, 0.22);
+            0.01, 0.15);
     return out;
 }
 
@@ -209,8 +194,8 @@ Signal CombatSounds::punchHit() {
     Random rng(0xF1A7);
     const double len = 0.3;
     Signal out(len);
-    out.mix(thud(150.0, 60.0, 0.05, len), 0.0, 1.0);
-    out.mix(noiseHit(rng, 0.06, Mode::BandPass, 1400.0, 0.9, 0.0005, 0.01), 0.0, 0.8);
-    out.mix(noiseHit(rng, len, Mode::LowPass, 600.0, 0.7, 0.002, 0.035), 0.0, 0.7);
+    out.mix(Synth::thud(160.0, 70.0, 0.05, len), 0.0, 0.7);
+    out.mix(Synth::burst(rng, 0.06, Mode::BandPass, 1400.0, 0.9, 0.0005, 0.01), 0.0, 0.8);
+    out.mix(Synth::burst(rng, len, Mode::LowPass, 900.0, 0.7, 0.002, 0.035), 0.0, 1.2);
     return out;
 }

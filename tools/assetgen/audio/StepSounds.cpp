@@ -17,21 +17,6 @@ struct Pace {
     double snap;   // extra weight on the transient
 };
 
-// 0..1 random flutter at about rateHz, for rustling and sloshing.
-Signal flutter(Random& rng, double seconds, double rateHz) {
-    Signal s = Synth::filter(Synth::noise(rng, seconds), Mode::LowPass,
-                             [=](double) { return rateHz; }, 0.7);
-    const double p = s.peak();
-    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<float>(std::fabs(s[i]) / (p > 0 ? p : 1.0));
-    return s;
-}
-
-// The heel landing: a short sine drop felt more than heard.
-Signal thud(double from, double to, double tau, double seconds) {
-    return Synth::sine(seconds, [=](double t) { return Envelope::glide(t, from, to, tau * 0.6); },
-                       [=](double t) { return Envelope::attackDecay(t, 0.002, tau); });
-}
-
 std::vector<Synth::Mode> scaled(std::vector<Synth::Mode> modes, double pitch) {
     for (auto& m : modes) m.freq *= pitch;
     return modes;
@@ -43,7 +28,7 @@ Signal grass(Random& rng, const Pace& p) {
     for (int part = 0; part < 2; ++part) {
         const double at = part == 0 ? 0.0 : 0.055 * p.time;
         const double seconds = len - at;
-        Signal f = flutter(rng, seconds, 70.0);
+        Signal f = Synth::flutter(rng, seconds, 70.0);
         Signal swish = Synth::filteredNoise(
             rng, seconds, Mode::BandPass,
             [=](double t) { return Envelope::logPoints(t, {{0.0, 2000.0}, {0.05 * p.time, 4200.0}, {seconds, 2800.0}}); },
@@ -55,7 +40,7 @@ Signal grass(Random& rng, const Pace& p) {
         out.mix(swish, at, part == 0 ? 1.0 : 0.55);
         out.mix(blades, at, part == 0 ? 0.35 : 0.2);
     }
-    out.mix(thud(95.0, 55.0, 0.03, len), 0.0, 0.35 + 0.1 * p.snap);
+    out.mix(Synth::thud(110.0, 65.0, 0.03, len), 0.0, 0.2 + 0.1 * p.snap);
     return out;
 }
 
@@ -78,7 +63,7 @@ Signal snow(Random& rng, const Pace& p) {
         rng, len, Mode::BandPass, [](double) { return 750.0; }, 1.2,
         [=](double t) { return 0.25 * Envelope::bell(t, 0.0, 0.03 * p.time, 0.16 * p.time); });
     out.mix(squeeze, 0.0);
-    out.mix(thud(90.0, 55.0, 0.03, len), 0.0, 0.3);
+    out.mix(Synth::thud(100.0, 60.0, 0.03, len), 0.0, 0.15);
     return out;
 }
 
@@ -97,17 +82,18 @@ Signal sand(Random& rng, const Pace& p) {
         rng, len, Mode::LowPass, [](double) { return 400.0; }, 0.7,
         [=](double t) { return 0.8 * Envelope::attackDecay(t, 0.006, 0.035 * p.time); });
     out.mix(soft, 0.0);
-    out.mix(thud(80.0, 50.0, 0.03, len), 0.0, 0.3);
+    out.mix(Synth::thud(100.0, 60.0, 0.03, len), 0.0, 0.15);
     return out;
 }
 
 Signal earth(Random& rng, const Pace& p) {
     const double len = 0.2 * p.time;
     Signal out(len);
-    out.mix(thud(85.0, 48.0, 0.045 * p.time, len), 0.0, 1.0);
+    // Packed soil: a dull, muffled thump with little ring or grit.
+    out.mix(Synth::thud(115.0, 60.0, 0.04 * p.time, len), 0.0, 0.5);
     Signal body = Synth::filteredNoise(
-        rng, len, Mode::LowPass, [](double) { return 350.0; }, 0.8,
-        [=](double t) { return 1.2 * Envelope::attackDecay(t, 0.004, 0.04 * p.time); });
+        rng, len, Mode::LowPass, [](double t) { return Envelope::glide(t, 1300.0, 380.0, 0.02); }, 0.9,
+        [=](double t) { return 1.6 * Envelope::attackDecay(t, 0.004, 0.04 * p.time); });
     out.mix(body, 0.0);
     Synth::scatter(out, rng, 8, 0.005, len * 0.6, [](double) { return 1.0; },
                    [](Random& r, double) { return crunchGrain(r, 900.0, 2500.0, 0.004, 0.12); });
@@ -122,7 +108,7 @@ Signal stone(Random& rng, const Pace& p, const std::vector<Synth::Mode>& modes, 
         const double gain = part == 0 ? 1.0 + 0.3 * p.snap : 0.5;
         const double shift = (part == 0 ? 1.0 : 1.12) * p.pitch;
         out.mix(Synth::strike(rng, scaled(modes, shift), len - at, 0.0015), at, gain);
-        out.mix(thud(190.0 * shift, 120.0, 0.015, len - at), at, 0.5 * gain);
+        out.mix(Synth::thud(190.0 * shift, 120.0, 0.015, len - at), at, 0.5 * gain);
     }
     Signal scuff = Synth::filteredNoise(
         rng, len, Mode::BandPass, [](double) { return 2600.0; }, 1.0,
@@ -149,7 +135,7 @@ Signal mountain(Random& rng, const Pace& p) {
                                                 {f * 1.7, 0.003, 0.15}},
                                             0.03, 0.0008);
                    });
-    out.mix(thud(80.0, 50.0, 0.03, len), 0.0, 0.35);
+    out.mix(Synth::thud(100.0, 60.0, 0.03, len), 0.0, 0.2);
     return out;
 }
 
@@ -158,8 +144,9 @@ Signal bridge(Random& rng, const Pace& p) {
     Signal out(len);
     // A plank over air: low, booming modes that ring a while.
     const std::vector<Synth::Mode> plank = {
-        {150, 0.07, 1.0}, {330, 0.045, 0.75}, {590, 0.03, 0.5}, {1020, 0.015, 0.3}, {1900, 0.008, 0.2}};
-    out.mix(Synth::strike(rng, scaled(plank, p.pitch), len, 0.003), 0.0, 1.0 + 0.3 * p.snap);
+        {160, 0.05, 0.8}, {330, 0.04, 0.8}, {590, 0.028, 0.6}, {1020, 0.015, 0.4}, {1900, 0.008, 0.25}};
+    out.mix(Synth::strike(rng, scaled(plank, p.pitch), len, 0.004), 0.0, 1.0 + 0.3 * p.snap);
+    out.mix(Synth::burst(rng, len, Mode::LowPass, 1800.0, 0.7, 0.0008, 0.008), 0.0, 0.5);
     const double toe = 0.07 * p.time;
     out.mix(Synth::strike(rng, scaled(plank, p.pitch * 1.06), len - toe, 0.002), toe, 0.5);
     return out;
@@ -170,13 +157,13 @@ Signal water(Random& rng, const Pace& p, bool lake) {
     Signal out(len);
     const double top = lake ? 2600.0 : 4800.0;
     const double low = lake ? 550.0 : 1000.0;
-    Signal f = flutter(rng, len, 45.0);
+    Signal f = Synth::flutter(rng, len, 45.0);
     Signal splash = Synth::filteredNoise(
         rng, len, Mode::LowPass,
         [=](double t) { return Envelope::logPoints(t, {{0.0, top}, {0.08 * p.time, low * 1.5}, {len, low}}); },
         0.9, [=](double t) { return Envelope::attackDecay(t, 0.007, 0.065 * p.time); });
     for (std::size_t i = 0; i < splash.size(); ++i) splash[i] *= 0.35f + 0.65f * f[i];
-    out.mix(splash, 0.0);
+    out.mix(splash, 0.0, 1.6);
     Signal spray = Synth::filteredNoise(
         rng, len, Mode::HighPass, [](double) { return 5000.0; }, 0.7,
         [=](double t) { return (lake ? 0.15 : 0.3) * Envelope::attackDecay(t, 0.003, 0.03 * p.time); });
@@ -191,7 +178,7 @@ Signal water(Random& rng, const Pace& p, bool lake) {
     Synth::scatter(out, rng, bubbles, 0.01 * p.time, len * 0.7, [](double) { return 1.0; },
                    [=](Random& r, double) {
                        const double fr = lake ? r.range(320.0, 750.0) : r.range(650.0, 1500.0);
-                       return Synth::bubble(fr, r.range(0.4, 0.9), r.range(0.012, lake ? 0.035 : 0.022));
+                       return Synth::bubble(fr, r.range(0.4, 0.9), r.range(0.012, lake ? 0.035 : 0.022), r.range(0.15, 0.35));
                    });
     return out;
 }

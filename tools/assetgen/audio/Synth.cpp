@@ -70,9 +70,9 @@ Signal Synth::strike(Random& rng, const std::vector<Mode>& modes, double seconds
     return ring(hit, modes, seconds);
 }
 
-Signal Synth::bubble(double freq, double rise, double tau) {
+Signal Synth::bubble(double freq, double rise, double tau, double amp) {
     return sine(tau * 6.0, [=](double t) { return freq * (1.0 + rise * t / tau); },
-                [=](double t) { return Envelope::attackDecay(t, 0.002, tau); });
+                [=](double t) { return amp * Envelope::attackDecay(t, 0.002, tau); });
 }
 
 Signal Synth::pluck(Random& rng, const Curve& freq, double seconds, double brightness) {
@@ -134,4 +134,22 @@ void Synth::scatter(Signal& out, Random& rng, int n, double start, double end,
         ++placed;
     }
     out.resize(length);
+}
+
+Signal Synth::thud(double from, double to, double tau, double seconds) {
+    return sine(seconds, [=](double t) { return Envelope::glide(t, from, to, tau * 0.5); },
+                [=](double t) { return Envelope::attackDecay(t, 0.0015, tau); });
+}
+
+Signal Synth::burst(Random& rng, double seconds, Svf::Mode mode, double cutoff, double q,
+                    double attack, double tau) {
+    return filteredNoise(rng, seconds, mode, [=](double) { return cutoff; }, q,
+                         [=](double t) { return Envelope::attackDecay(t, attack, tau); });
+}
+
+Signal Synth::flutter(Random& rng, double seconds, double rateHz) {
+    Signal s = filter(noise(rng, seconds), Svf::Mode::LowPass, [=](double) { return rateHz; }, 0.7);
+    const double p = s.peak();
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<float>(std::fabs(s[i]) / (p > 0 ? p : 1.0));
+    return s;
 }

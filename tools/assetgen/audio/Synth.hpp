@@ -33,9 +33,16 @@ public:
     static Signal strike(Random& rng, const std::vector<Mode>& modes, double seconds,
                          double clickSeconds = 0.002);
     // A bubble in water: a sine whose pitch rises as it shrinks.
-    static Signal bubble(double freq, double rise, double tau);
+    static Signal bubble(double freq, double rise, double tau, double amp = 1.0);
     // A plucked string (Karplus-Strong) whose pitch may bend over time.
     static Signal pluck(Random& rng, const Curve& freq, double seconds, double brightness);
+    // A short sine drop: the body of a landing foot, a blow, a fall.
+    static Signal thud(double from, double to, double tau, double seconds);
+    // Noise through a fixed filter with an attack and decay: slaps, clicks.
+    static Signal burst(Random& rng, double seconds, Svf::Mode mode, double cutoff, double q,
+                        double attack, double tau);
+    // 0..1 random flutter at about rateHz, for rustling, sloshing, scraping.
+    static Signal flutter(Random& rng, double seconds, double rateHz);
     // Band-limited sawtooth from a running phase in [0, 1) and its step.
     static double saw(double phase, double step);
     // Adds n grains made by `grain` at times drawn from `density` (0..1)

@@ -39,5 +39,9 @@ Signal Voice::sing(Random& rng, const Shape& shape) {
             out[i] += static_cast<float>(y * shape.amp(t) / shape.layers);
         }
     }
+    // Formant filters pass only a little of the buzz; a known peak lets the
+    // recipes balance a cry against the rest in plain gains.
+    const double p = out.peak();
+    if (p > 0.0) out.scale(0.9 / p);
     return out;
 }

@@ -23,5 +23,6 @@ public:
         double detune = 0.012;
     };
 
+    // The result peaks at 0.9.
     static Signal sing(Random& rng, const Shape& shape);
 };
