@@ -5,6 +5,7 @@
 
 #include <SDL/SDL.h>
 
+#include "interface/Sounds_And_Musics.hpp"
 #include "media/Font.hpp"
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
@@ -107,8 +108,20 @@ bool CleanUp() {
         // the ones already running finish before the lock is ours.
         GLINT::SDL::WorldLock::beginShutdown();
         GLINT::SDL::ScopedLock world(GLINT::SDL::WorldLock::mutex());
+
+        // The sounds go before the mixer, which outlives main.
+        Release_Sounds_And_Musics();
         return true;
     } catch (...) {
         return false;
     }
+}
+
+void Show_Start_Failure() {
+    GLINT::SDL::Window* window = MediaContext::instance().getWindow();
+    if (!window || !window->isLoadingScreenShown() || !window->getLoadingScreen())
+        return;
+    const std::string log = Game_Settings::Log_Name.empty() ? "the log" : Game_Settings::Log_Name;
+    window->UpdateLoadingScreen(window->getLoadingScreen()->getProgress(),
+                                "Varnholt could not start: the reason is in " + log);
 }

@@ -6,3 +6,7 @@ void InitEverything();
 void ImplementEverything();
 void RunGame();
 bool CleanUp();
+
+// While the loading screen is still up, tells the player the start failed and
+// where to read why (for the wait before an error exit).
+void Show_Start_Failure();

@@ -20,6 +20,7 @@ int Fail(Uint32 waitMs) {
     if (!CleanUp())
         Log_Entry("Clean Up failed... ");
     GameLog.flush();
+    Show_Start_Failure();
     SDL_Delay(waitMs);
     return 1;
 }

@@ -239,3 +239,20 @@ def unique_colours(path, region=None):
 def entries(log_text):
     """The entries of a log: each starts on its own line with the prefix and ' : '."""
     return [line for line in log_text.split("\n") if line]
+
+
+def differing_pixels(shot, shot_region, reference, reference_region, fuzz="6%"):
+    """Pixels of a screenshot region that differ from a region of a reference picture.
+
+    Regions are (w, h, x, y). The fuzz absorbs the colour rounding of a 16-bit display.
+    """
+    def crop(path, region, out):
+        w, h, x, y = region
+        subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-alpha", "off", out],
+                       check=True, capture_output=True)
+    a, b = shot + ".a.png", shot + ".b.png"
+    crop(shot, shot_region, a)
+    crop(reference, reference_region, b)
+    r = subprocess.run(["compare", "-metric", "AE", "-fuzz", fuzz, a, b, "null:"],
+                       capture_output=True, text=True)
+    return int(float(r.stderr.split()[0]))
