@@ -71,6 +71,20 @@ Edge edgeAt(GroundTileset::Terrain t, int mask, int x, int y) {
 // Terrain facing the light (its border to the top-left) gets lit, the other side shaded.
 double facing(const Edge& e) { return (e.gx + e.gy) / std::sqrt(2.0); }
 
+// Dry, yellowed grass of the old north-west.
+Rgba withered(int x, int y, int v, const Edge& e) {
+    double n = base(GroundTileset::Withered, x, y, v, 16, 0);
+    Rgba c = pick3(n, x, y, Palette::Bark, Palette::Olive, Palette::Ochre, 0.30, 0.78);
+    double h = Rng::hashUnit(x, y, 21 + v);
+    if (h < 0.05)
+        c = Palette::Tan;
+    else if (h < 0.09)
+        c = Palette::Moss;
+    if (e.depth < 1.2)
+        c = Palette::Bark;
+    return c;
+}
+
 Rgba earth(int x, int y, int v, const Edge& e) {
     double n = base(GroundTileset::Earth, x, y, v, 8, 0);
     Rgba c = pick3(n, x, y, Palette::Rust, Palette::Leather, Palette::Ochre, 0.38, 0.70);
@@ -145,9 +159,9 @@ Rgba way(int x, int y, int v, const Edge& e) {
         if (lx + ly < -3)
             c = Palette::Steel;
         else if (lx + ly > 3)
-            c = Palette::Stone;
+            c = Palette::Soot;
         else
-            c = tone < 0.5 ? Palette::Ash : (tone < 0.8 ? Palette::Steel : Palette::Stone);
+            c = tone < 0.45 ? Palette::Stone : (tone < 0.9 ? Palette::Ash : Palette::Steel);
     }
     if (e.depth < 1.2)
         c = Palette::Slate;
@@ -220,6 +234,7 @@ Rgba mountain(int x, int y, int v, const Edge& e) {
 
 Rgba paint(GroundTileset::Terrain t, int x, int y, int variant, const Edge& e) {
     switch (t) {
+    case GroundTileset::Withered: return withered(x, y, variant, e);
     case GroundTileset::Earth: return earth(x, y, variant, e);
     case GroundTileset::Sand: return sand(x, y, variant, e);
     case GroundTileset::Snow: return snow(x, y, variant, e);
@@ -234,12 +249,12 @@ Rgba paint(GroundTileset::Terrain t, int x, int y, int variant, const Edge& e) {
 } // namespace
 
 const char* GroundTileset::typeName(Terrain t) {
-    static const char* names[] = {"Earth", "Sand", "Snow", "Way", "River", "Lake", "Lava", "Moutain"};
+    static const char* names[] = {"Grass", "Earth", "Sand", "Snow", "Way", "River", "Lake", "Lava", "Moutain"};
     return names[t];
 }
 
 const char* GroundTileset::stem(Terrain t) {
-    static const char* names[] = {"Earth", "Sand", "Snow", "Way", "River", "Lake", "Lava", "Mountain"};
+    static const char* names[] = {"Grass_Withered", "Earth", "Sand", "Snow", "Way", "River", "Lake", "Lava", "Mountain"};
     return names[t];
 }
 
@@ -328,7 +343,7 @@ Image GroundTileset::defaultGrass() {
         for (int x = 0; x < S; ++x) {
             double n = Noise::periodicFractal(x, y, 32, S, 3, 501);
             double v = n + (Noise::bayer(x, y) - 0.5) * 0.16;
-            Rgba c = v < 0.60 ? Palette::Moss : Palette::Leaf;
+            Rgba c = v < 0.64 ? Palette::Moss : Palette::Leaf;
             if (v < 0.30 && Rng::hashUnit(x, y, 504) < 0.35)
                 c = Palette::Teal;
             img.set(x, y, c);

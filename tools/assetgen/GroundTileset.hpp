@@ -14,7 +14,7 @@
 //   rows 4-5: eight more plain (mask 15) variants.
 class GroundTileset {
 public:
-    enum Terrain { Earth, Sand, Snow, Way, River, Lake, Lava, Moutain, TerrainCount };
+    enum Terrain { Withered, Earth, Sand, Snow, Way, River, Lake, Lava, Moutain, TerrainCount };
     static constexpr int Tile = 32;
     static constexpr int Columns = 4;
     static constexpr int Rows = 6;

@@ -6,12 +6,18 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 namespace {
 using SC = SceneryCatalog;
 using GT = GroundTileset;
 constexpr int kBucket = 128;
+
+struct Choice {
+    SceneryCatalog::Kind k;
+    double p;
+};
 constexpr int kBucketsX = WorldMap::Width / kBucket + 1;
 constexpr int kBucketsY = WorldMap::Height / kBucket + 1;
 
@@ -215,37 +221,47 @@ void SceneryLayout::scatter() {
             bool rock = map_.tileHas(tx, ty, GT::Moutain);
             bool nearWater = map_.tileHas(tx, ty, GT::Sand) && !bad;
 
-            struct Choice {
-                SC::Kind k;
-                double p;
+            // What grows or lies here, with the chance per spot.
+            static const Choice kRock[] = {{SC::Crag, 0.025}};
+            static const Choice kGrave[] = {{SC::DeadTree, 0.006}, {SC::Bones, 0.006}, {SC::Pebbles, 0.006}, {SC::Bush, 0.004}};
+            static const Choice kVillage[] = {{SC::Oak, 0.01}, {SC::Flowers, 0.03}, {SC::Bush, 0.015}};
+            static const Choice kSnow[] = {{SC::SnowPine, 0.05}, {SC::Boulder, 0.006}, {SC::Pebbles, 0.004}};
+            static const Choice kBad[] = {{SC::DeadTree, 0.008}, {SC::Boulder, 0.010}, {SC::Bones, 0.008},
+                                          {SC::Pebbles, 0.010}, {SC::Bush, 0.004}};
+            static const Choice kNorthWest[] = {{SC::DeadTree, 0.016}, {SC::Pine, 0.014}, {SC::Bush, 0.01},
+                                                {SC::Boulder, 0.005}, {SC::Bones, 0.003}};
+            static const Choice kShore[] = {{SC::Reeds, 0.08}, {SC::Bush, 0.01}, {SC::Oak, 0.008}};
+            static const Choice kForest[] = {{SC::Oak, 0.16}, {SC::Pine, 0.12}, {SC::Bush, 0.04}, {SC::Flowers, 0.01}};
+            static const Choice kEdge[] = {{SC::Oak, 0.04}, {SC::Pine, 0.02}, {SC::Bush, 0.03}, {SC::Flowers, 0.02}};
+            static const Choice kMeadow[] = {{SC::Oak, 0.004}, {SC::Pine, 0.002}, {SC::Bush, 0.008},
+                                             {SC::Flowers, 0.02}, {SC::Pebbles, 0.004}, {SC::Boulder, 0.003}};
+            const Choice* menu = kMeadow;
+            std::size_t count = std::size(kMeadow);
+            auto use = [&](const auto& list) {
+                menu = list;
+                count = std::size(list);
             };
-            std::vector<Choice> menu;
-            if (rock) {
-                menu = {{SC::Crag, 0.025}};
-            } else if (grave) {
-                menu = {{SC::DeadTree, 0.006}, {SC::Bones, 0.006}, {SC::Pebbles, 0.006}, {SC::Bush, 0.004}};
-            } else if (village < 460) {
-                menu = {{SC::Oak, 0.01}, {SC::Flowers, 0.03}, {SC::Bush, 0.015}};
-            } else if (snow) {
-                menu = {{SC::SnowPine, 0.05}, {SC::Boulder, 0.006}, {SC::Pebbles, 0.004}};
-            } else if (bad) {
-                menu = {{SC::DeadTree, 0.008}, {SC::Boulder, 0.010}, {SC::Bones, 0.008},
-                        {SC::Pebbles, 0.010}, {SC::Bush, 0.004}};
-            } else if (northWest) {
-                menu = {{SC::DeadTree, 0.016}, {SC::Pine, 0.014}, {SC::Bush, 0.01}, {SC::Boulder, 0.005},
-                        {SC::Bones, 0.003}};
-            } else if (nearWater || river < 120) {
-                menu = {{SC::Reeds, 0.08}, {SC::Bush, 0.01}, {SC::Oak, 0.008}};
-            } else if (forest > 0.56) {
-                menu = {{SC::Oak, 0.16}, {SC::Pine, 0.12}, {SC::Bush, 0.04}, {SC::Flowers, 0.01}};
-            } else if (forest > 0.50) {
-                menu = {{SC::Oak, 0.04}, {SC::Pine, 0.02}, {SC::Bush, 0.03}, {SC::Flowers, 0.02}};
-            } else {
-                menu = {{SC::Oak, 0.004}, {SC::Pine, 0.002}, {SC::Bush, 0.008}, {SC::Flowers, 0.02},
-                        {SC::Pebbles, 0.004}, {SC::Boulder, 0.003}};
-            }
+            if (rock)
+                use(kRock);
+            else if (grave)
+                use(kGrave);
+            else if (village < 460)
+                use(kVillage);
+            else if (snow)
+                use(kSnow);
+            else if (bad)
+                use(kBad);
+            else if (northWest)
+                use(kNorthWest);
+            else if (nearWater || river < 120)
+                use(kShore);
+            else if (forest > 0.56)
+                use(kForest);
+            else if (forest > 0.50)
+                use(kEdge);
             double acc = 0;
-            for (const Choice& c : menu) {
+            for (std::size_t i = 0; i < count; ++i) {
+                const Choice& c = menu[i];
                 acc += c.p;
                 if (roll < acc) {
                     const SceneryKind& s = SC::get(c.k);

@@ -155,8 +155,8 @@ Image StonePainter::bones(int variant) {
 Image StonePainter::crag(int variant) {
     Image img(64, 64);
     Painter::shadow(img, 36, 54, 26, 8);
-    rock(img, 30, 40, 24, 18, 3500 + variant, true);
-    rock(img, 22 + variant * 18, 28, 12, 14, 3510 + variant, true);
+    rock(img, 30, 40, 24, 18, 3500 + variant, variant == 1);
+    rock(img, 22 + variant * 18, 28, 12, 14, 3510 + variant, variant == 1);
     Painter::outline(img, Palette::Night);
     return img;
 }

@@ -127,7 +127,7 @@ Image VegetationPainter::deadTree(int variant) {
     struct Br {
         double x0, y0, x1, y1, w;
     };
-    std::vector<Br> branches = {{32, 44, 14 + variant * 3, 24, 2.5}, {32, 38, 50, 16, 2.5}, {32, 32, 30, 8, 2.2}};
+    std::vector<Br> branches = {{32, 44, 14.0 + variant * 3, 24, 2.5}, {32, 38, 50, 16, 2.5}, {32, 32, 30, 8, 2.2}};
     for (std::size_t i = 0; i < 3; ++i) {
         Br b = branches[i];
         branches.push_back({b.x1, b.y1, b.x1 + r.range(-10, -4), b.y1 - r.range(4, 10), 1.4});

@@ -31,10 +31,15 @@ const std::vector<Point> kRiver = {{2950, 600}, {2850, 900}, {2500, 1350}, {2250
                                    {2050, 2250}, {1800, 2650}, {1550, 2950}, {1300, 3120}};
 
 // The z order of ground drawing: lower terrains are drawn first.
-const GT::Terrain kOrder[] = {GT::Earth, GT::Sand, GT::Snow, GT::Way, GT::River, GT::Lake, GT::Lava, GT::Moutain};
+const GT::Terrain kOrder[] = {GT::Withered, GT::Earth, GT::Sand, GT::Snow, GT::Way, GT::River, GT::Lake, GT::Lava, GT::Moutain};
 
 GT::Terrain terrainOfGround(WorldMap::Ground g) {
-    return g == WorldMap::Earth ? GT::Earth : (g == WorldMap::Sand ? GT::Sand : GT::Snow);
+    switch (g) {
+    case WorldMap::Withered: return GT::Withered;
+    case WorldMap::Earth: return GT::Earth;
+    case WorldMap::Sand: return GT::Sand;
+    default: return GT::Snow;
+    }
 }
 
 GT::Terrain terrainOfFeature(WorldMap::Feature f) {
@@ -104,8 +109,18 @@ const std::vector<std::vector<Point>>& WorldMap::roads() {
     return r;
 }
 
+const std::vector<std::vector<Point>>& WorldMap::paths() {
+    static const std::vector<std::vector<Point>> p = {
+        {{656, 820}, {656, 560}, {620, 420}, {608, 300}},
+        {{656, 560}, {500, 470}, {400, 420}},
+    };
+    return p;
+}
+
 double WorldMap::roadDistance(double x, double y) {
     double best = 1e9;
+    for (const auto& p : paths())
+        best = std::min(best, polylineDistance(x, y, p) + 16); // narrower than a road
     for (const auto& r : roads())
         best = std::min(best, polylineDistance(x, y, r));
     Point v = villageCentre();
@@ -151,7 +166,8 @@ void WorldMap::assignTerrain() {
             } else if (snowy(static_cast<int>(x), static_cast<int>(y))) {
                 g = Snow;
             } else if (inGraveyard(static_cast<int>(x), static_cast<int>(y)) ||
-                       (x < 1200 && y < 1200)) {
+                       (x < 1240 + 260 * n(x, y, 260, 96) && y < 1240 + 260 * n(x, y, 260, 99))) {
+                g = Noise::fractal(x, y, 140, 3, 100) > 0.28 ? Withered : Grass;
                 if (Noise::fractal(x, y, 90, 3, 92) > 0.64)
                     g = Earth;
             } else if (Noise::fractal(x, y, 160, 3, 93) > 0.70) {

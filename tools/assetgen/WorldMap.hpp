@@ -28,7 +28,7 @@ public:
     static constexpr int GrassId = 1;
     static constexpr int BridgeId = 950;
 
-    enum Ground { Grass, Earth, Sand, Snow };
+    enum Ground { Grass, Withered, Earth, Sand, Snow };
     enum Feature { None, Way, River, Lake, Lava, Moutain };
 
     WorldMap();
@@ -55,6 +55,8 @@ public:
     static double roadDistance(double x, double y);
     static double riverDistance(double x, double y);
     static const std::vector<std::vector<Point>>& roads();
+    // Narrow gravel paths inside the graveyard.
+    static const std::vector<std::vector<Point>>& paths();
 
 private:
     static constexpr int VX = TilesX + 1, VY = TilesY + 1;

@@ -15,7 +15,7 @@ Image heroPortrait(const CharacterWriter& characters) {
     return stop.crop(0, 2 * CharacterSheets::Frame, CharacterSheets::Frame, CharacterSheets::Frame);
 }
 
-// The battlefield with its people and the chest where they start.
+// The battlefield with its people and the chest where they start, full size.
 Image battlefieldPicture(const BattlefieldWriter& bf, const CharacterWriter& characters, const ItemWriter& items) {
     Image world = bf.render();
     auto standing = [&](const std::string& set) {
@@ -31,7 +31,7 @@ Image battlefieldPicture(const BattlefieldWriter& bf, const CharacterWriter& cha
     world.draw(standing("Player_Unarmed"), SceneryLayout::playerStart().x, SceneryLayout::playerStart().y);
     world.draw(standing("Merchant"), SceneryLayout::merchantStart().x, SceneryLayout::merchantStart().y);
     world.draw(standing("Guard"), SceneryLayout::guardStart().x, SceneryLayout::guardStart().y);
-    return world.shrunk(4);
+    return world;
 }
 
 Image contactSheet(const BattlefieldWriter& bf, const CharacterWriter& characters, const ItemWriter& items,
@@ -55,10 +55,10 @@ Image contactSheet(const BattlefieldWriter& bf, const CharacterWriter& character
 }
 } // namespace
 
-// assetgen GAME_DIR CONTACT_SHEET_PNG BATTLEFIELD_PNG
+// assetgen GAME_DIR CONTACT_SHEET_PNG BATTLEFIELD_PNG [FULL_SIZE_BATTLEFIELD_PNG]
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "usage: assetgen GAME_DIR CONTACT_SHEET_PNG BATTLEFIELD_PNG\n";
+    if (argc != 4 && argc != 5) {
+        std::cerr << "usage: assetgen GAME_DIR CONTACT_SHEET_PNG BATTLEFIELD_PNG [FULL_SIZE_BATTLEFIELD_PNG]\n";
         return 2;
     }
     try {
@@ -77,7 +77,10 @@ int main(int argc, char** argv) {
 
         OutputTree review(".");
         review.png(argv[2], contactSheet(bf, characters, items, ui), false);
-        review.png(argv[3], battlefieldPicture(bf, characters, items), false);
+        Image world = battlefieldPicture(bf, characters, items);
+        review.png(argv[3], world.shrunk(4), false);
+        if (argc == 5)
+            review.png(argv[4], world, false);
     } catch (const std::exception& e) {
         std::cerr << "assetgen: " << e.what() << "\n";
         return 1;
