@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <unistd.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -56,7 +58,8 @@ TEST_F(AudioCheckTest, CatchesClippingSilenceAndLevelsOffTheCommonOne) {
     clipped[5000] = 1.0f;
     EXPECT_EQ(problems("clip.wav", clipped, Kind::Effect).front().rfind("clips", 0), 0u);
     EXPECT_EQ(problems("silent.wav", Signal(0.3), Kind::Effect), std::vector<std::string>{"silent"});
-    EXPECT_EQ(problems("quiet.wav", tone(0.3, -25.0), Kind::Effect).front().rfind("level -25.0 dBFS", 0), 0u);
+    EXPECT_NE(problems("quiet.wav", tone(0.3, -25.0), Kind::Effect).front().find("more than 4.0 dB off -20.0"),
+              std::string::npos);
     EXPECT_EQ(problems("loud.wav", tone(0.3, -15.0), Kind::Effect).size(), 1u);
     // Within the tolerance is fine; interface blips have their own, lower level.
     EXPECT_TRUE(problems("near.wav", tone(0.3, -23.5), Kind::Effect).empty());
