@@ -10,6 +10,7 @@
 
 #include <SDL/SDL.h>
 
+#include "battlefield/BF_Ground_Cache.hpp"
 #include "battlefield/BF_Helpers.hpp"
 #include "data/XML_Manager.hpp"
 #include "media/Logger.hpp"
@@ -125,11 +126,15 @@ void BattleField::Build() {
                                " Is Not Bound In Mapping: BF_BG_Sprite_Mapping Of File: " + mappingFile);
 
     Zones = BattleField_Zone::Fill_Vector();
+    // Needs the display's format, so only when there is a display (always, in the game).
+    Ground_Cache = BF_Ground_Cache::Build(*this, BF_Width, BF_Height);
 }
 
 BattleField::~BattleField() { Clear(); }
 
 void BattleField::Clear() {
+    delete Ground_Cache;
+    Ground_Cache = nullptr;
     for (auto& entry : BG_Sprite_Mapping)
         delete entry.second;
     BG_Sprite_Mapping.clear();
@@ -314,6 +319,16 @@ void BattleField::Render_Default_BG(const GLINT::SDL::Rect& camera, GLINT::SDL::
     });
 }
 
+void BattleField::Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+    // No prefix of its own: a failure reads as that of the step that failed.
+    Chain_Errors("", "Unknow Error In BattleField::Render_Ground()", [&] {
+        if (Ground_Cache && Ground_Cache->Draw(camera, target))
+            return;
+        Render_Default_BG(camera, target);
+        Render_BG(camera, target);
+    });
+}
+
 void BattleField::Render_BG(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
     Chain_Errors("From BattleField::Render_BG(), ", "Unknow Error In BattleField::Render_BG()",
                  [&] { Render_Map(BG_Layer, BG_Sprite_Mapping, camera, target); });
@@ -367,9 +382,7 @@ void BattleField::Render_Map(const BF_Layer& layer, const BF_Sprite_Mapping& map
             const int width = sprite->Get_Display_Width(), height = sprite->Get_Display_Height();
             // A sprite that exactly touches an edge of the screen is still drawn.
             if (x + width >= left && y + height >= top &&
-                !target.blit(sprite->Get_Tileset(),
-                             GLINT::SDL::Point(static_cast<Sint16>(x - left), static_cast<Sint16>(y - top)),
-                             sprite->Source_Rect(infos.SubType, infos.Orientation)))
+                !sprite->Draw(target, x - left, y - top, infos.SubType, infos.Orientation))
                 throw std::logic_error(SDL_GetError());
             ++it;
         }

@@ -27,6 +27,8 @@ using BF_Sprite_Mapping = std::map<int, BattleField_Sprite*>;
 // The playing field: its two map layers (ground under the characters,
 // scenery over them), the sprites they use and the monster zones. Built once
 // from the description file, read-only afterwards.
+class BF_Ground_Cache;
+
 class BattleField {
 public:
     // Reads the description file named by the BF_Map setting.
@@ -46,6 +48,10 @@ public:
     void Render_Env(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
     void Render_Map(const BF_Layer& layer, const BF_Sprite_Mapping& mapping, const GLINT::SDL::Rect& camera,
                     GLINT::SDL::BaseSurface& target) const;
+    // Render_Default_BG then Render_BG, copied from the ground drawn once at
+    // load whenever the camera allows it (same picture, far fewer blits).
+    void Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
+    bool Has_Ground_Cache() const { return Ground_Cache != nullptr; }
 
     int Get_Default_BG_Id() const { return BF_Default_BG_Id; }
     const BF_Sprite_Mapping& Get_BG_Mapping() const { return BG_Sprite_Mapping; }
@@ -75,4 +81,5 @@ private:
     BF_Layer BG_Layer;
     BF_Layer Env_Layer;
     std::string Description_File;
+    BF_Ground_Cache* Ground_Cache = nullptr;
 };

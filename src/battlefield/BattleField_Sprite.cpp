@@ -1,5 +1,6 @@
 #include "battlefield/BattleField_Sprite.hpp"
 
+#include <cstring>
 #include <stdexcept>
 
 #include <SDL/SDL.h>
@@ -9,37 +10,38 @@
 
 namespace {
 
-bool Fully_Opaque(SDL_Surface* surface) {
+Uint32 Read_Pixel(const Uint8* row, int x, int bytes) {
+    switch (bytes) {
+    case 1:
+        return row[x];
+    case 2:
+        return reinterpret_cast<const Uint16*>(row)[x];
+    case 3:
+        return Uint32(row[3 * x]) | Uint32(row[3 * x + 1]) << 8 | Uint32(row[3 * x + 2]) << 16;
+    default:
+        return reinterpret_cast<const Uint32*>(row)[x];
+    }
+}
+
+// Whether some pixel of the area (x, y, w, h) of surface is see-through:
+// the colour key, or an alpha channel below opaque.
+bool Has_Transparency(SDL_Surface* surface, int left, int top, int w, int h) {
     const SDL_PixelFormat* format = surface->format;
-    if (format->Amask == 0)
-        return true;
-    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
+    const bool keyed = (surface->flags & SDL_SRCCOLORKEY) != 0;
+    if (!keyed && format->Amask == 0)
         return false;
-    bool opaque = true;
-    for (int y = 0; y < surface->h && opaque; ++y) {
+    if (SDL_LockSurface(surface) != 0)
+        return true;
+    bool found = false;
+    for (int y = top; y < top + h && !found; ++y) {
         const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-        for (int x = 0; x < surface->w; ++x) {
-            Uint32 pixel = 0;
-            switch (format->BytesPerPixel) {
-            case 2:
-                pixel = reinterpret_cast<const Uint16*>(row)[x];
-                break;
-            case 4:
-                pixel = reinterpret_cast<const Uint32*>(row)[x];
-                break;
-            default:
-                opaque = false;
-                break;
-            }
-            if (!opaque || (pixel & format->Amask) != format->Amask) {
-                opaque = false;
-                break;
-            }
+        for (int x = left; x < left + w && !found; ++x) {
+            const Uint32 pixel = Read_Pixel(row, x, format->BytesPerPixel);
+            found = (keyed && pixel == format->colorkey) || (format->Amask && (pixel & format->Amask) != format->Amask);
         }
     }
-    if (SDL_MUSTLOCK(surface))
-        SDL_UnlockSurface(surface);
-    return opaque;
+    SDL_UnlockSurface(surface);
+    return found;
 }
 
 } // namespace
@@ -67,6 +69,7 @@ BattleField_Sprite::BattleField_Sprite(const std::string& folder, const std::str
                              b = XML_Manager::Get_Option_Value(File, "ColorKey_B");
                          }
                          Load_Tileset(folder + tilesetFile, keyed, r, g, b);
+                         Cut_Frames();
 
                          CB_Width = Display_Width;
                          CB_Height = Display_Height;
@@ -78,13 +81,81 @@ BattleField_Sprite::BattleField_Sprite(const std::string& folder, const std::str
                          }
                      });
     } catch (...) {
+        Free_Frames();
         delete Tileset;
         Tileset = nullptr;
         throw;
     }
 }
 
-BattleField_Sprite::~BattleField_Sprite() { delete Tileset; }
+BattleField_Sprite::~BattleField_Sprite() {
+    Free_Frames();
+    delete Tileset;
+}
+
+void BattleField_Sprite::Free_Frames() {
+    for (GLINT::SDL::RGBSurface* frame : Frames)
+        delete frame;
+    Frames.clear();
+    Frame_Columns = Frame_Rows = 0;
+}
+
+void BattleField_Sprite::Cut_Frames() {
+    SDL_Surface* sheet = Tileset->get_SDL();
+    const SDL_PixelFormat* format = sheet->format;
+    // Only sheets already in the display's format, without blending, are cut:
+    // the others are drawn straight from the tileset.
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    const bool blended = (sheet->flags & SDL_SRCALPHA) && (format->Amask != 0 || format->alpha != SDL_ALPHA_OPAQUE);
+    if (!display || format->BitsPerPixel != display->format->BitsPerPixel || format->BytesPerPixel < 2 || blended)
+        return;
+    const int columns = sheet->w / Display_Width, rows = sheet->h / Display_Height;
+    if (columns == 0 || rows == 0)
+        return;
+    const bool keyed = (sheet->flags & SDL_SRCCOLORKEY) != 0;
+    const Uint32 key = format->colorkey;
+    Opaque = !Has_Transparency(sheet, 0, 0, sheet->w, sheet->h);
+    const int bytes = format->BytesPerPixel;
+
+    if (SDL_LockSurface(sheet) != 0)
+        return;
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            SDL_Surface* frame = SDL_CreateRGBSurface(SDL_SWSURFACE, Display_Width, Display_Height,
+                                                      format->BitsPerPixel, format->Rmask, format->Gmask,
+                                                      format->Bmask, format->Amask);
+            if (!frame)
+                continue;
+            for (int y = 0; y < Display_Height; ++y)
+                std::memcpy(static_cast<Uint8*>(frame->pixels) + y * frame->pitch,
+                            static_cast<const Uint8*>(sheet->pixels) + (row * Display_Height + y) * sheet->pitch +
+                                column * Display_Width * bytes,
+                            static_cast<std::size_t>(Display_Width * bytes));
+            if (keyed) {
+                SDL_SetColorKey(frame, SDL_SRCCOLORKEY, key);
+                if (Has_Transparency(frame, 0, 0, Display_Width, Display_Height))
+                    SDL_SetColorKey(frame, SDL_SRCCOLORKEY | SDL_RLEACCEL, key);
+                else
+                    SDL_SetColorKey(frame, 0, 0);
+            }
+            Frames.push_back(new GLINT::SDL::RGBSurface(frame));
+        }
+    }
+    SDL_UnlockSurface(sheet);
+    if (Frames.size() == static_cast<std::size_t>(columns * rows)) {
+        Frame_Columns = columns;
+        Frame_Rows = rows;
+    } else {
+        Free_Frames();
+    }
+}
+
+bool BattleField_Sprite::Draw(GLINT::SDL::BaseSurface& target, int x, int y, int subType, int orientation) const {
+    const GLINT::SDL::Point at(static_cast<Sint16>(x), static_cast<Sint16>(y));
+    if (subType >= 0 && subType < Frame_Rows && orientation >= 0 && orientation < Frame_Columns)
+        return target.blit(*Frames[static_cast<std::size_t>(subType * Frame_Columns + orientation)], at);
+    return target.blit(*Tileset, at, Source_Rect(subType, orientation));
+}
 
 void BattleField_Sprite::Load_Tileset(const std::string& path, bool keyed, int r, int g, int b) {
     using GLINT::SDL::RGBSurface;
@@ -101,7 +172,7 @@ void BattleField_Sprite::Load_Tileset(const std::string& path, bool keyed, int r
     if (!SDL_GetVideoSurface())
         return;
     SDL_Surface* loaded = Tileset->get_SDL();
-    if (!keyed && loaded->format->Amask != 0 && Fully_Opaque(loaded)) {
+    if (!keyed && loaded->format->Amask != 0 && !Has_Transparency(loaded, 0, 0, loaded->w, loaded->h)) {
         SDL_SetAlpha(loaded, 0, SDL_ALPHA_OPAQUE);
         if (SDL_Surface* converted = SDL_DisplayFormat(loaded)) {
             RGBSurface* replacement = new RGBSurface(converted);

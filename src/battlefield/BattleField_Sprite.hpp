@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "media/RGBSurface.hpp"
 #include "media/Rect.hpp"
@@ -29,8 +30,16 @@ public:
     // Where the sub-image of column orientation, row subType lies in the tileset.
     GLINT::SDL::Rect Source_Rect(int subType, int orientation) const;
 
+    // True when the tileset is in the display's format and has no see-through pixel.
+    bool Is_Opaque() const { return Opaque; }
+
+    // Draws that sub-image with its top-left corner at (x, y) of target.
+    bool Draw(GLINT::SDL::BaseSurface& target, int x, int y, int subType, int orientation) const;
+
 private:
     void Load_Tileset(const std::string& path, bool keyed, int r, int g, int b);
+    void Cut_Frames();
+    void Free_Frames();
 
     std::string Type;
     int Display_Width;
@@ -41,4 +50,12 @@ private:
     int CB_Width;
     int CB_Height;
     std::string File;
+    // Each whole sub-image as a surface of its own, in the display's format,
+    // row by row; empty when there is no display. A sub-image without a
+    // transparent pixel carries no colour key, so it is copied, not tested
+    // pixel by pixel, and keyed ones need no skipping through the tileset.
+    std::vector<GLINT::SDL::RGBSurface*> Frames;
+    int Frame_Columns = 0;
+    int Frame_Rows = 0;
+    bool Opaque = false;
 };

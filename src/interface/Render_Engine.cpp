@@ -61,8 +61,8 @@ void Render_Engine::prerender(unsigned long) {
 
 void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
     Chain_Errors("From Render_Engine::render(), ", "Unhandled Error In Render_Engine::render()", [&] {
-        Battlefield->Render_Default_BG(Camera, screen);
-        Battlefield->Render_BG(Camera, screen);
+        // The default ground, then the ground layer.
+        Battlefield->Render_Ground(Camera, screen);
         // Chests and bags, the player and every factory's characters go here, between the layers.
         Battlefield->Render_Env(Camera, screen);
         // Then the interface and the player's bars, over everything.

@@ -1,0 +1,141 @@
+#include "battlefield/BF_Ground_Cache.hpp"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "battlefield/BattleField.hpp"
+#include "shell/Game_Settings.hpp"
+
+BF_Ground_Cache::BF_Ground_Cache(int fieldWidth, int fieldHeight)
+    : Width(fieldWidth), Height(fieldHeight), Columns((fieldWidth + Piece_Size - 1) / Piece_Size),
+      Rows((fieldHeight + Piece_Size - 1) / Piece_Size) {}
+
+BF_Ground_Cache::~BF_Ground_Cache() {
+    for (GLINT::SDL::RGBSurface* piece : Pieces)
+        delete piece;
+}
+
+BF_Ground_Cache* BF_Ground_Cache::Build(const BattleField& field, int fieldWidth, int fieldHeight) {
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    if (!display || fieldWidth <= 0 || fieldHeight <= 0 || fieldWidth > 32767 || fieldHeight > 32767)
+        return nullptr;
+    const auto found = field.Get_BG_Mapping().find(field.Get_Default_BG_Id());
+    if (field.Get_Default_BG_Id() == 0 || found == field.Get_BG_Mapping().end())
+        return nullptr;
+    const BattleField_Sprite& ground = *found->second;
+    const GLINT::SDL::RGBSurface& tile = ground.Get_Tileset();
+    // A bigger tileset spills over its neighbours in an order that depends on
+    // the camera; a see-through one shows the screen beneath.
+    if (!ground.Is_Opaque() || tile.getWidth() != ground.Get_Display_Width() ||
+        tile.getHeight() != ground.Get_Display_Height())
+        return nullptr;
+
+    std::unique_ptr<BF_Ground_Cache> cache(new BF_Ground_Cache(fieldWidth, fieldHeight));
+    const SDL_PixelFormat* format = display->format;
+    auto create = [format] {
+        SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, Piece_Size, Piece_Size, format->BitsPerPixel,
+                                                format->Rmask, format->Gmask, format->Bmask, format->Amask);
+        return raw ? new GLINT::SDL::RGBSurface(raw) : nullptr;
+    };
+    // Every piece is drawn on one scratch surface and then copied: a keyed
+    // sprite drawn onto ever new surfaces would be re-encoded by SDL each time.
+    std::unique_ptr<GLINT::SDL::RGBSurface> scratch(create());
+    if (!scratch)
+        return nullptr;
+    const int w = ground.Get_Display_Width(), h = ground.Get_Display_Height();
+    for (int row = 0; row < cache->Rows; ++row) {
+        for (int column = 0; column < cache->Columns; ++column) {
+            const int left = column * Piece_Size, top = row * Piece_Size;
+            // The default ground's tiles sit on multiples of its size in the
+            // field, whatever the camera.
+            for (int y = -(top % h); y < Piece_Size; y += h)
+                for (int x = -(left % w); x < Piece_Size; x += w)
+                    if (!scratch->blit(tile, GLINT::SDL::Point(static_cast<Sint16>(x), static_cast<Sint16>(y))))
+                        return nullptr;
+            field.Render_Map(field.Get_BG_Layer(), field.Get_BG_Mapping(),
+                             GLINT::SDL::Rect(static_cast<Sint16>(left), static_cast<Sint16>(top), Piece_Size,
+                                              Piece_Size),
+                             *scratch);
+            GLINT::SDL::RGBSurface* piece = create();
+            if (!piece)
+                return nullptr;
+            cache->Pieces.push_back(piece);
+            SDL_Surface* from = scratch->get_SDL();
+            SDL_Surface* to = piece->get_SDL();
+            for (int y = 0; y < Piece_Size; ++y)
+                std::memcpy(static_cast<Uint8*>(to->pixels) + y * to->pitch,
+                            static_cast<const Uint8*>(from->pixels) + y * from->pitch,
+                            static_cast<std::size_t>(Piece_Size * format->BytesPerPixel));
+        }
+    }
+    return cache.release();
+}
+
+namespace {
+
+bool Same_Format(const SDL_PixelFormat* a, const SDL_PixelFormat* b) {
+    return a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask &&
+           a->Bmask == b->Bmask && a->Amask == b->Amask && a->BytesPerPixel >= 2;
+}
+
+// What SDL's blit does between surfaces of one format without key or alpha,
+// row by row. SDL 1.2's own row copy slows down several times when the two
+// rows are not equally aligned, which a camera on odd pixels makes common.
+bool Copy(SDL_Surface* from, const SDL_Rect& source, SDL_Surface* to, int x, int y) {
+    const SDL_Rect& clip = to->clip_rect;
+    const int left = std::max<int>(x, clip.x), top = std::max<int>(y, clip.y);
+    const int right = std::min<int>(x + source.w, clip.x + clip.w), bottom = std::min<int>(y + source.h, clip.y + clip.h);
+    if (left >= right || top >= bottom)
+        return true;
+    // SDL refuses to blit onto a surface its owner has locked; so does this.
+    if (to->locked)
+        return false;
+    if (SDL_MUSTLOCK(to) && SDL_LockSurface(to) != 0)
+        return false;
+    const int bytes = to->format->BytesPerPixel;
+    const std::size_t rowBytes = static_cast<std::size_t>((right - left) * bytes);
+    for (int row = top; row < bottom; ++row) {
+        const Uint8* in = static_cast<const Uint8*>(from->pixels) + (source.y + row - y) * from->pitch +
+                          (source.x + left - x) * bytes;
+        Uint8* out = static_cast<Uint8*>(to->pixels) + row * to->pitch + left * bytes;
+        std::memcpy(out, in, rowBytes);
+    }
+    if (SDL_MUSTLOCK(to))
+        SDL_UnlockSurface(to);
+    return true;
+}
+
+} // namespace
+
+bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+    const int left = camera.getx(), top = camera.gety(), w = camera.getw(), h = camera.geth();
+    if (left < 0 || top < 0 || left + w > Width || top + h > Height)
+        return false;
+    // Tile by tile, the default ground covers the screen size and the layer
+    // the camera, both clipped by the target: all three must agree.
+    if (w != target.getWidth() || h != target.getHeight() || w != Game_Settings::Current_Screen_Width ||
+        h != Game_Settings::Current_Screen_Height)
+        return false;
+    SDL_Surface* screen = target.get_SDL();
+    for (int row = top / Piece_Size; row <= (top + h - 1) / Piece_Size; ++row) {
+        for (int column = left / Piece_Size; column <= (left + w - 1) / Piece_Size; ++column) {
+            const int pieceX = column * Piece_Size, pieceY = row * Piece_Size;
+            const int fromX = std::max(left, pieceX), fromY = std::max(top, pieceY);
+            const int toX = std::min(left + w, pieceX + Piece_Size), toY = std::min(top + h, pieceY + Piece_Size);
+            const GLINT::SDL::Rect source(static_cast<Sint16>(fromX - pieceX), static_cast<Sint16>(fromY - pieceY),
+                                          static_cast<Uint16>(toX - fromX), static_cast<Uint16>(toY - fromY));
+            const GLINT::SDL::RGBSurface& piece = *Pieces[static_cast<std::size_t>(row * Columns + column)];
+            const bool copied =
+                Same_Format(piece.getFormat(), screen->format)
+                    ? Copy(piece.get_SDL(), *source.get_SDL(), screen, fromX - left, fromY - top)
+                    : target.blit(piece, GLINT::SDL::Point(static_cast<Sint16>(fromX - left), static_cast<Sint16>(fromY - top)),
+                                  source);
+            if (!copied)
+                return false;
+        }
+    }
+    return true;
+}
