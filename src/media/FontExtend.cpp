@@ -30,7 +30,8 @@ void FontExtend::open() {
 }
 
 FontExtend::~FontExtend() {
-    if (font)
+    // After TTF_Quit the font's memory went with the library: closing it would crash.
+    if (font && TTF_WasInit())
         TTF_CloseFont(font);
 }
 
