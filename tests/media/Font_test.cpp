@@ -3,6 +3,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_ttf.h>
 
+#include <memory>
 #include <stdexcept>
 
 #include "media/Font.hpp"
@@ -87,4 +88,11 @@ TEST_F(Fonts, MissingTrueTypeFileNamesTheFile) {
         EXPECT_EQ(text.rfind("Font Support not available", 0), 0u) << text;
         EXPECT_NE(text.find("Data/Fonts/Missing.ttf"), std::string::npos) << text;
     }
+}
+
+TEST_F(Fonts, AFontOutlivingTheFontLibraryIsDestroyedSafely) {
+    auto font = std::make_unique<Font>("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12);
+    TTF_Quit();
+    font.reset();
+    ASSERT_EQ(TTF_Init(), 0);
 }
