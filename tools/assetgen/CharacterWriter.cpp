@@ -9,13 +9,15 @@ using Action = CharacterSheets::Action;
 struct Body {
     int cbX, cbY, cbW, cbH;
 };
-// Collision boxes sit on the feet: small enough to pass between trees
-// standing 44 pixels apart at any step of the 32-pixel lattice.
-constexpr Body kHuman{22, 46, 20, 14};
-constexpr Body kMerchant{20, 46, 24, 14};
-constexpr Body kGuard{21, 46, 22, 14};
-constexpr Body kSkeleton{20, 46, 24, 16};
-constexpr Body kWorm{18, 44, 28, 18};
+// Collision boxes cover the body from the feet to the neck: narrow enough to
+// pass between trees standing 44 pixels apart at any step of the 32-pixel
+// lattice, tall enough that nothing drawn over the characters (walls, roofs)
+// can cover a head from the front, and the life bar sits above the head.
+constexpr Body kHuman{22, 24, 20, 36};
+constexpr Body kMerchant{20, 24, 24, 36};
+constexpr Body kGuard{21, 24, 22, 36};
+constexpr Body kSkeleton{21, 26, 22, 34};
+constexpr Body kWorm{18, 36, 28, 22};
 
 struct Stats {
     const char* type;

@@ -70,7 +70,7 @@ Image HumanoidRig::frame(const Look& look, const Pose& pose, double facing) {
     std::vector<Part> parts;
     int partNo = 0;
 
-    auto capsule = [&](V3 p0, V3 p1, double r, const Ramp& ramp, double bias = 0) {
+    auto capsule = [&](V3 p0, V3 p1, double r, const Ramp& ramp, double bias = 0, bool lined = true) {
         double x0, y0, d0, x1, y1, d1;
         int id = partNo++;
         pr.to(p0, x0, y0, d0, id);
@@ -79,7 +79,7 @@ Image HumanoidRig::frame(const Look& look, const Pose& pose, double facing) {
         parts.push_back({(d0 + d1) / 2 + bias, [=](Image& im) {
                              Mask m(Size, Size);
                              m.capsule(x0, y0, x1, y1, r);
-                             Painter(im).shade(m, t, outline);
+                             Painter(im).shade(m, t, lined ? outline : Rgba());
                          }});
     };
     auto ellipse = [&](V3 c, double rx, double ry, const Ramp& ramp, double bias = 0) {
@@ -191,13 +191,14 @@ Image HumanoidRig::frame(const Look& look, const Pose& pose, double facing) {
         if (right && (look.weapon == Weapon::Sword || look.weapon == Weapon::RustySword) && pose.swing > -900) {
             double ang = pose.swing * kPi / 180.0;
             // The blade points along a circle around the hand: 0 forward, -90 up-back.
-            double len = 15;
-            V3 tip{hand.a + std::sin(ang) * len * 0.6, hand.f + std::cos(ang) * len, hand.h + 2 + std::max(-6.0, -std::sin(ang) * 8)};
+            double len = 17;
+            // A flat slash around the body, held a little above the hand.
+            V3 tip{hand.a + std::sin(ang) * len, hand.f + std::cos(ang) * len, hand.h + 3 - 7 * std::cos(ang)};
             if (pose.swing < -150) // resting: blade down and forward
                 tip = {hand.a + 1, hand.f + 6, hand.h - 10};
             Ramp blade = look.weapon == Weapon::RustySword ? Ramp{Palette::Rust, Palette::Stone, Palette::Ash}
                                                              : Ramp{Palette::Ash, Palette::Steel, Palette::White};
-            capsule(hand, tip, 1.1, blade, 0.3);
+            capsule(hand, tip, 1.3, blade, 0.3, false);
             V3 g0{hand.a - 2.5, hand.f + 0.5, hand.h + 0.5}, g1{hand.a + 2.5, hand.f + 0.5, hand.h + 0.5};
             capsule(g0, g1, 0.9, {Palette::Rust, Palette::Ochre, Palette::Yellow}, 0.35);
         }

@@ -121,7 +121,7 @@ Image InterfacePainter::loadingScreen() {
     for (int i = 0; i < 90; ++i)
         img.set(r.range(0, 799), r.range(0, 120), i % 5 ? Palette::Ice : Palette::White);
     // Mountain ridges, far to near.
-    const Rgba ridge[] = {Palette::Violet, Palette::Indigo, Palette::Slate, Palette::Night};
+    const Rgba ridge[] = {Palette::Violet, Palette::Indigo, Palette::Plum, Palette::Slate};
     for (int layer = 0; layer < 4; ++layer)
         for (int x = 0; x < 800; ++x) {
             double base = 250 + layer * 45;

@@ -34,7 +34,7 @@ public:
     // Where the characters start and where the guard walks (positions are
     // the top-left of a 64 x 64 character frame).
     static Point playerStart() { return {1568, 2048}; }
-    static Point merchantStart() { return {1472, 1920}; }
+    static Point merchantStart() { return {1472, 1952}; }
     static Point guardStart() { return {1696, 2112}; }
     static const std::vector<Point>& guardPatrol();
     static Point chest() { return {300, 300}; }
