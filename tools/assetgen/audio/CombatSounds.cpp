@@ -60,17 +60,26 @@ Signal CombatSounds::drawSword() {
 
 Signal CombatSounds::swordSwing() {
     Random rng(0x5A1A6);
-    Signal out = swing(rng, 0.38, 1300.0, 300.0, 0.14, 0.3);
-    out.mix(Synth::filteredNoise(rng, 0.38, Mode::LowPass, [](double) { return 500.0; }, 0.7,
-                                 [](double t) { return 0.35 * Envelope::bell(t, 0.0, 0.14, 0.38); }),
+    // A heavy blade taken round with the whole arm: quick to speed up,
+    // long to slow down, with weight in the low end.
+    const double len = 0.42;
+    Signal out = swing(rng, len, 1100.0, 220.0, 0.1, 0.25);
+    out.mix(Synth::filteredNoise(rng, len, Mode::LowPass, [](double) { return 450.0; }, 0.7,
+                                 [=](double t) { return 0.5 * Envelope::bell(t, 0.0, 0.1, len); }),
             0.0);
     return out;
 }
 
 Signal CombatSounds::swordMiss() {
     Random rng(0x5A155);
-    // Quicker and thinner than the swing: the blade cutting only air.
-    return swing(rng, 0.28, 2400.0, 600.0, 0.07, 0.35);
+    // The follow-through meeting nothing: quicker and thinner than the
+    // swing, the flat of the blade singing a falling whistle.
+    const double len = 0.26;
+    Signal out = swing(rng, len, 2600.0, 700.0, 0.06, 0.35);
+    out.mix(Synth::sine(len, [](double t) { return Envelope::logPoints(t, {{0.0, 1900.0}, {0.26, 1150.0}}); },
+                        [=](double t) { return Envelope::bell(t, 0.0, 0.07, len); }),
+            0.0, 0.12);
+    return out;
 }
 
 Signal CombatSounds::swordHitHumanoid() {
@@ -172,12 +181,15 @@ Signal CombatSounds::arrowHit() {
 
 Signal CombatSounds::arrowMiss() {
     Random rng(0xA715);
-    // Flies past: the hiss drops in pitch as it goes away.
-    const double len = 0.3;
-    auto centre = [](double t) { return Envelope::logPoints(t, {{0.0, 3200.0}, {0.09, 2200.0}, {0.28, 1000.0}}); };
-    auto amp = [](double t) { return Envelope::bell(t, 0.0, 0.09, 0.28); };
-    Signal out = Synth::filteredNoise(rng, len, Mode::BandPass, centre, 3.0, amp);
-    out.mix(Synth::filteredNoise(rng, len, Mode::BandPass, centre, 12.0, amp), 0.0, 0.3);
+    // Flies past, thin and fast: the hiss drops in pitch as it goes away,
+    // then the arrow ticks into the ground somewhere.
+    const double len = 0.32;
+    auto centre = [](double t) { return Envelope::logPoints(t, {{0.0, 4500.0}, {0.05, 3000.0}, {0.2, 1400.0}}); };
+    auto amp = [](double t) { return Envelope::bell(t, 0.0, 0.05, 0.2); };
+    Signal out = Synth::filteredNoise(rng, len, Mode::BandPass, centre, 4.0, amp);
+    out.mix(Synth::filteredNoise(rng, len, Mode::BandPass, centre, 14.0, amp), 0.0, 0.4);
+    out.mix(Synth::strike(rng, {{1800, 0.01, 0.3}, {3100, 0.006, 0.2}}, 0.08, 0.001), 0.21, 0.5);
+    out.mix(Synth::burst(rng, 0.08, Mode::LowPass, 1200.0, 0.7, 0.0005, 0.01), 0.21, 0.25);
     return out;
 }
 
@@ -194,8 +206,8 @@ Signal CombatSounds::punchHit() {
     Random rng(0xF1A7);
     const double len = 0.3;
     Signal out(len);
-    out.mix(Synth::thud(160.0, 70.0, 0.05, len), 0.0, 0.7);
-    out.mix(Synth::burst(rng, 0.06, Mode::BandPass, 1400.0, 0.9, 0.0005, 0.01), 0.0, 0.8);
+    out.mix(Synth::thud(160.0, 80.0, 0.05, len), 0.0, 0.5);
+    out.mix(Synth::burst(rng, 0.06, Mode::BandPass, 1400.0, 0.9, 0.0005, 0.01), 0.0, 1.5);
     out.mix(Synth::burst(rng, len, Mode::LowPass, 900.0, 0.7, 0.002, 0.035), 0.0, 1.2);
     return out;
 }

@@ -33,10 +33,10 @@ void renderDrums(const FunkScore& score, StereoBus& bus) {
         const std::size_t at = sampleAt(h.time);
         ++n;
         switch (h.drum) {
-        case FunkScore::Drum::Kick: bus.add(kick, at, 0.9 * h.velocity, 0.5); break;
-        case FunkScore::Drum::Snare: bus.add(snares[n % 4], at, 0.55 * h.velocity, 0.47); break;
-        case FunkScore::Drum::ClosedHat: bus.add(hats[n % 4], at, 0.2 * h.velocity, 0.62); break;
-        case FunkScore::Drum::OpenHat: bus.add(DrumKit::hat(rng, true, h.seconds), at, 0.2 * h.velocity, 0.62); break;
+        case FunkScore::Drum::Kick: bus.add(kick, at, 0.8 * h.velocity, 0.5); break;
+        case FunkScore::Drum::Snare: bus.add(snares[n % 4], at, 0.75 * h.velocity, 0.47); break;
+        case FunkScore::Drum::ClosedHat: bus.add(hats[n % 4], at, 0.3 * h.velocity, 0.62); break;
+        case FunkScore::Drum::OpenHat: bus.add(DrumKit::hat(rng, true, h.seconds), at, 0.3 * h.velocity, 0.62); break;
         case FunkScore::Drum::Crash: bus.add(crash, at, 0.16 * h.velocity, 0.35); break;
         }
     }
@@ -44,7 +44,7 @@ void renderDrums(const FunkScore& score, StereoBus& bus) {
 
 void renderBass(const FunkScore& score, StereoBus& bus) {
     for (const FunkScore::Note& n : score.bass())
-        bus.add(BassSynth::note(hz(n.midi), n.seconds, n.velocity, n.dead), sampleAt(n.time), 0.5, 0.5);
+        bus.add(BassSynth::note(hz(n.midi), n.seconds, n.velocity, n.dead), sampleAt(n.time), 0.42, 0.5);
 }
 
 void renderKeys(const FunkScore& score, StereoBus& bus, Signal& echoSend) {
@@ -57,14 +57,14 @@ void renderKeys(const FunkScore& score, StereoBus& bus, Signal& echoSend) {
         if (it == cache.end())
             it = cache.emplace(key, ElectricPiano::note(hz(n.midi), n.seconds, std::lround(n.velocity * 50) / 50.0)).first;
         const std::size_t at = sampleAt(n.time);
-        bus.addPanned(it->second, at, 0.16, tremolo);
+        bus.addPanned(it->second, at, 0.21, tremolo);
         echoSend.mixAtSample(it->second, at, 0.05);
     }
 }
 
 void renderLead(const FunkScore& score, StereoBus& bus, Signal& echoSend, double seconds) {
     const Signal lead = Theremin::line(score.lead(), seconds);
-    bus.add(lead, 0, 0.3, 0.42);
+    bus.add(lead, 0, 0.34, 0.42);
     echoSend.mixAtSample(lead, 0, 0.3);
 }
 

@@ -97,8 +97,9 @@ Signal ItemSounds::bagFalls() {
     Random rng(0xBA6F);
     const double len = 0.45;
     Signal out(len);
-    out.mix(Synth::thud(70.0, 42.0, 0.07, len), 0.0, 1.0);
-    out.mix(Synth::burst(rng, len, Mode::LowPass, 250.0, 0.7, 0.004, 0.05), 0.0, 1.0);
+    // Cloth full of things on the ground: dull, no ring.
+    out.mix(Synth::thud(110.0, 60.0, 0.06, len), 0.0, 0.6);
+    out.mix(Synth::burst(rng, len, Mode::LowPass, 550.0, 0.7, 0.004, 0.05), 0.0, 1.6);
     Synth::scatter(out, rng, 10, 0.03, 0.2, [](double t) { return Envelope::decay(t - 0.03, 0.08); },
                    [](Random& r, double) { return crinkle(r, 0.15); });
     out.mix(clink(rng, 0.15), 0.06, 1.0);
