@@ -1,0 +1,92 @@
+#include "Mp3Encoder.hpp"
+#include "Resonator.hpp"
+#include "StereoBus.hpp"
+#include "Svf.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+double gainAt(Svf::Mode mode, double cutoff, double hz) {
+    Svf f(mode, cutoff, 0.707);
+    double in = 0.0, out = 0.0;
+    for (int i = 0; i < Signal::kRate; ++i) {
+        const double x = std::sin(2.0 * M_PI * hz * i / Signal::kRate);
+        const double y = f.process(x);
+        if (i > Signal::kRate / 2) {
+            in += x * x;
+            out += y * y;
+        }
+    }
+    return 10.0 * std::log10(out / in);
+}
+
+TEST(Svf, PassesAndStopsWhereItShould) {
+    EXPECT_NEAR(gainAt(Svf::Mode::LowPass, 500.0, 100.0), 0.0, 0.5);
+    EXPECT_LT(gainAt(Svf::Mode::LowPass, 500.0, 8000.0), -40.0);
+    EXPECT_NEAR(gainAt(Svf::Mode::HighPass, 2000.0, 10000.0), 0.0, 0.5);
+    EXPECT_LT(gainAt(Svf::Mode::HighPass, 2000.0, 100.0), -40.0);
+    // The band-pass peaks at unity whatever its Q.
+    EXPECT_NEAR(gainAt(Svf::Mode::BandPass, 1000.0, 1000.0), 0.0, 0.2);
+}
+
+TEST(Resonator, RingsAtItsFrequencyAndDiesAtItsRate) {
+    Resonator r(441.0, 0.05);
+    std::vector<double> y;
+    for (int i = 0; i < Signal::kRate / 5; ++i) y.push_back(r.process(i == 0 ? 1.0 : 0.0));
+    double early = 0.0, late = 0.0;
+    for (int i = 0; i < 100; ++i) early = std::max(early, std::fabs(y[i]));
+    // One time constant later the ring is e times weaker.
+    const int tau = Signal::kRate / 20;
+    for (int i = tau; i < tau + 100; ++i) late = std::max(late, std::fabs(y[i]));
+    EXPECT_NEAR(early, 1.0, 0.02);  // the first crest is already a quarter period in
+    EXPECT_NEAR(late, std::exp(-1.0), 0.02);
+    int crossings = 0;
+    for (std::size_t i = 1; i < 4410; ++i) crossings += (y[i - 1] < 0.0) != (y[i] < 0.0);
+    EXPECT_NEAR(crossings, 88, 1);  // 441 Hz for 0.1 s
+}
+
+TEST(StereoBus, CentreKeepsTheSignalAndFoldingWrapsTails) {
+    StereoBus bus(10);
+    Signal s = Signal::ofSamples(4);
+    for (int i = 0; i < 4; ++i) s[i] = 0.25f * (i + 1);
+    bus.add(s, 8, 1.0, 0.5);  // two samples past the end are dropped
+    EXPECT_FLOAT_EQ(bus.left[8], 0.25f);
+    EXPECT_FLOAT_EQ(bus.right[9], 0.5f);
+    bus.add(s, 0, 1.0, 0.0);  // hard left
+    EXPECT_FLOAT_EQ(bus.right[1], 0.0f);
+    EXPECT_NEAR(bus.left[1], 0.5 * std::sqrt(2.0), 1e-6);
+
+    StereoBus loop(12);
+    loop.left[10] = 0.5f;
+    loop.left[1] = 0.25f;
+    loop.foldLoop(8);
+    ASSERT_EQ(loop.size(), 8u);
+    EXPECT_FLOAT_EQ(loop.left[2], 0.5f);
+    EXPECT_FLOAT_EQ(loop.left[1], 0.25f);
+}
+
+TEST(Mp3Encoder, SaysSoWhenLameIsMissing) {
+    const std::string dir = (std::filesystem::temp_directory_path() / ("assetgen_audio_mp3_" + std::to_string(::getpid()))).string();
+    std::filesystem::create_directories(dir);
+    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", dir.c_str(), 1);
+    std::string message;
+    try {
+        Mp3Encoder::encode(Signal(0.1), Signal(0.1), dir + "/out.mp3");
+    } catch (const std::runtime_error& e) {
+        message = e.what();
+    }
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_EQ(message, dir + "/out.mp3: lame is not installed (Debian package lame)");
+    // The intermediate WAV does not linger.
+    EXPECT_FALSE(std::filesystem::exists(dir + "/out.mp3.tmp.wav"));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
