@@ -4,17 +4,10 @@
 #include <string>
 #include <vector>
 
-// Turns named byte arrays into the C++ source of src/media/BuiltinImages.cpp.
+// Turns a named byte array into the C++ source that defines it (one file per
+// picture, declared in src/media/BuiltinImages.hpp).
 class SourceWriter {
 public:
-    void add(const std::string& name, const std::string& sizeConstant,
-             const std::vector<std::uint8_t>& bytes);
-    std::string text() const;
-
-private:
-    struct Array {
-        std::string name, sizeConstant;
-        std::vector<std::uint8_t> bytes;
-    };
-    std::vector<Array> arrays;
+    static std::string text(const std::string& name, const std::string& sizeConstant,
+                            const std::vector<std::uint8_t>& bytes);
 };

@@ -1,5 +1,6 @@
 // make_builtins: paints the media layer's built-in icon, logo and bitmap font
-// and writes them as byte arrays into OUTPUT_DIR/BuiltinImages.cpp.
+// and writes them as byte arrays into OUTPUT_DIR/DefaultIcon.cpp, DefaultLogo.cpp
+// and DefaultFont.cpp.
 #include "BmpEncoder.hpp"
 #include "FontSheet.hpp"
 #include "IconArt.hpp"
@@ -54,7 +55,7 @@ void writeFile(const std::string& path, const std::string& data) {
 
 int usage() {
     std::cerr << "usage: make_builtins OUTPUT_DIR [--fonts DIR] [--preview DIR]\n"
-                 "  writes OUTPUT_DIR/BuiltinImages.cpp (normally src/media);\n"
+                 "  writes OUTPUT_DIR/DefaultIcon.cpp, DefaultLogo.cpp, DefaultFont.cpp (normally src/media);\n"
                  "  --fonts: where the DejaVu fonts are (/usr/share/fonts/truetype/dejavu);\n"
                  "  --preview: also writes the three pictures there as .bmp files.\n";
     return 2;
@@ -87,16 +88,15 @@ int main(int argc, char** argv) {
              BmpEncoder::encode(FontSheet::paint(fontDir + "/DejaVuSansMono-Bold.ttf"),
                                 Palette::Black, Palette::White)},
         };
-        SourceWriter source;
         for (const Picture& p : pictures) {
             check(p);
-            source.add(p.name, p.sizeConstant, p.bytes);
+            const std::string source = outputDir + "/" + p.name + ".cpp";
+            writeFile(source, SourceWriter::text(p.name, p.sizeConstant, p.bytes));
+            std::cout << "wrote " << source << "\n";
             if (!previewDir.empty())
                 writeFile(previewDir + "/" + p.name + ".bmp",
                           std::string(p.bytes.begin(), p.bytes.end()));
         }
-        writeFile(outputDir + "/BuiltinImages.cpp", source.text());
-        std::cout << "wrote " << outputDir << "/BuiltinImages.cpp\n";
     } catch (const std::exception& e) {
         std::cerr << "make_builtins: " << e.what() << "\n";
         TTF_Quit();
