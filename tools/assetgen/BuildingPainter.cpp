@@ -13,7 +13,7 @@ void castShadow(Image& img, int x0, int x1, int groundY, int depth) {
     for (int y = groundY - depth; y < groundY + 4; ++y)
         for (int x = x0 + 4; x <= x1 + 8; ++x)
             if (((x + y) & 1) == 0 && img.get(x, y).a == 0)
-                img.set(x, y, Palette::Night.withAlpha(140));
+                img.set(x, y, Palette::Night.withAlpha(254));
 }
 
 void window(Painter& p, int x, int y, int w, int h, bool box) {

@@ -29,9 +29,11 @@ public:
 
     // Dark outline on every transparent pixel 4-adjacent to an opaque one.
     static void outline(Image& img, Rgba c);
-    // Soft shadow ellipse: checkered pixels of translucent night, under
-    // whatever is already drawn.
-    static void shadow(Image& img, double cx, double cy, double rx, double ry, std::uint8_t alpha = 150);
+    // Shadow ellipse: checkered pixels of night under whatever is already
+    // drawn. The game draws keyed sprites without blending, so shadows are
+    // dithered rather than translucent; their alpha of 254 only keeps the
+    // outline pass from going round them.
+    static void shadow(Image& img, double cx, double cy, double rx, double ry, std::uint8_t alpha = 254);
 
 private:
     Image& img_;

@@ -171,7 +171,7 @@ Image StonePainter::wallHorizontal(int variant) {
     p.rect(0, 29, 32, 1, Palette::Night);
     p.rect(0, 7, 32, 1, Palette::Night);
     for (int x = 0; x < 32; x += 2)
-        p.pixel(x + 1, 30, Palette::Night.withAlpha(150));
+        p.pixel(x + 1, 30, Palette::Night.withAlpha(254));
     if (variant == 1)
         moss(img, 3620, 0.3);
     if (variant == 2)
@@ -187,7 +187,7 @@ Image StonePainter::wallVertical(int variant) {
     p.rect(24, 0, 1, 32, Palette::Night);
     p.rect(23, 0, 1, 32, Palette::Stone);
     for (int y = 0; y < 32; y += 2)
-        p.pixel(25, y, Palette::Night.withAlpha(150));
+        p.pixel(25, y, Palette::Night.withAlpha(254));
     if (variant == 1)
         moss(img, 3720, 0.3);
     if (variant == 2) {
