@@ -5,6 +5,8 @@
 
 #include <SDL/SDL.h>
 
+#include "battlefield/BattleField.hpp"
+#include "interface/Render_Engine.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "media/Font.hpp"
 #include "media/Logger.hpp"
@@ -41,6 +43,10 @@ GLINT::SDL::Window& Game_Window() {
 const char* const Font_File = "Data/Fonts/SlimSansSerif.ttf";
 const char* const Loading_Screen_File = "Data/Interface/LS_Initial.png";
 const char* const Icon_File = "Varnholt_ico.png";
+
+// The game's objects, created by ImplementEverything and deleted by CleanUp.
+BattleField* Battlefield = nullptr;
+Render_Engine* Engine_Of_The_Game = nullptr;
 
 } // namespace
 
@@ -90,7 +96,16 @@ void InitEverything() {
 }
 
 void ImplementEverything() {
-    Chain_Errors("", "Unhandled Exception Occured In ImplementEverything()", [] {});
+    Chain_Errors("", "Unhandled Exception Occured In ImplementEverything()", [] {
+        GLINT::SDL::Window& window = Game_Window();
+
+        window.UpdateLoadingScreen(10, "Implemeting Battlefield");
+        Battlefield = new BattleField();
+
+        window.UpdateLoadingScreen(90, "Creating Render Engine");
+        Engine_Of_The_Game = new Render_Engine(Battlefield);
+        window.setEngine(Engine_Of_The_Game);
+    });
 }
 
 void RunGame() {
@@ -108,6 +123,13 @@ bool CleanUp() {
         // the ones already running finish before the lock is ours.
         GLINT::SDL::WorldLock::beginShutdown();
         GLINT::SDL::ScopedLock world(GLINT::SDL::WorldLock::mutex());
+
+        // 6. The battlefield.
+        delete Battlefield;
+        Battlefield = nullptr;
+        // 9. The render engine: the window keeps its pointer but never calls it again.
+        delete Engine_Of_The_Game;
+        Engine_Of_The_Game = nullptr;
 
         // The sounds go before the mixer, which outlives main.
         Release_Sounds_And_Musics();
