@@ -39,17 +39,17 @@ Signal ItemSounds::drinkPotion() {
     int n = 0;
     for (double at : {0.22, 0.5, 0.78}) {
         const double k = 1.0 + 0.05 * (n++ - 1) + rng.range(-0.02, 0.02);
-        out.mix(Synth::burst(rng, 0.03, Mode::LowPass, 1500.0, 0.7, 0.0005, 0.005), at, 0.3);
+        out.mix(Synth::burst(rng, 0.03, Mode::LowPass, 1500.0, 0.7, 0.0005, 0.005), at, 0.5);
         Signal glug = Synth::sine(0.25, [=](double t) { return k * Envelope::glide(t, 170.0, 330.0, 0.03); },
                                   [](double t) { return Envelope::attackDecay(t, 0.008, 0.045); });
         Signal over = Synth::sine(0.25, [=](double t) { return 2.0 * k * Envelope::glide(t, 170.0, 330.0, 0.03); },
                                   [](double t) { return Envelope::attackDecay(t, 0.008, 0.03); });
-        out.mix(glug, at + 0.01, 1.0);
-        out.mix(over, at + 0.01, 0.3);
+        out.mix(glug, at + 0.01, 0.7);
+        out.mix(over, at + 0.01, 0.2);
         out.mix(Synth::filteredNoise(rng, 0.25, Mode::BandPass,
                                      [=](double t) { return k * Envelope::glide(t, 300.0, 700.0, 0.04); }, 3.0,
                                      [](double t) { return Envelope::attackDecay(t, 0.01, 0.05); }),
-                at + 0.01, 0.6);
+                at + 0.01, 1.6);
     }
     return out;
 }

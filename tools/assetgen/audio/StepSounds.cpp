@@ -172,7 +172,7 @@ Signal water(Random& rng, const Pace& p, bool lake) {
         // Deep water: the foot's plunge makes a low gloop.
         out.mix(Synth::sine(len, [=](double t) { return Envelope::glide(t, 150.0, 270.0, 0.04); },
                             [=](double t) { return Envelope::attackDecay(t, 0.006, 0.05 * p.time); }),
-                0.015 * p.time, 0.55);
+                0.015 * p.time, 0.3);
     }
     const int bubbles = lake ? 3 : 6;
     Synth::scatter(out, rng, bubbles, 0.01 * p.time, len * 0.7, [](double) { return 1.0; },
