@@ -142,13 +142,19 @@ Image InterfacePainter::loadingScreen() {
     p.rect(575, 270, 4, 7, Palette::Yellow);
     p.rect(630, 310, 4, 6, Palette::Yellow);
     p.rect(655, 310, 4, 6, Palette::Orange);
-    // Pines along the bottom.
-    for (int i = 0; i < 40; ++i) {
-        int x = i * 21 + r.range(-6, 6), h = r.range(40, 90), base = 600;
+    // A dark fir wood along the bottom, in front of the hills.
+    for (int i = 0; i < 46; ++i) {
+        double x = i * 18 + r.range(-5, 5), top = 470 + r.range(0, 70), w = r.range(14, 22);
         Mask m(800, 600);
-        m.polygon({x - h * 0.28, static_cast<double>(base), x + h * 0.28, static_cast<double>(base), static_cast<double>(x), static_cast<double>(base - h - 140)});
+        for (int tier = 0; tier < 3; ++tier) {
+            double ty = top + tier * (600 - top) / 4.0;
+            double half = w * (0.5 + tier * 0.3);
+            m.polygon({x, ty, x + half, ty + (600 - top) / 2.2, x - half, ty + (600 - top) / 2.2});
+        }
+        m.rect(static_cast<int>(x) - 2, static_cast<int>(top), 4, 600 - static_cast<int>(top));
         p.fill(m, Palette::Night);
     }
+    p.rect(0, 585, 800, 15, Palette::Night);
     // The title.
     const std::string title = "VARNHOLT";
     int scale = 11, tw = PixelFont::width(title, scale);
