@@ -92,6 +92,14 @@ void InitEverything() {
 
         window.setIcon(GLINT::SDL::RGBSurface(std::string(Icon_File)));
         Log_Entry("Set Windows Icon : OK ");
+
+        window.UpdateLoadingScreen(1, "Initializing Audio");
+        Require(media.InitAudio(44100, 1, 2048), "Audio Init Failed: ");
+        Log_Entry("Audio Init : OK ");
+
+        window.UpdateLoadingScreen(2, "Initializing Sounds");
+        Init_Sounds_And_Musics();
+        Log_Entry("SFXs Sounds & Musics Creation : OK ");
     });
 }
 
@@ -113,6 +121,7 @@ void RunGame() {
         GLINT::SDL::Window& window = Game_Window();
         window.UpdateLoadingScreen(100, "Enjoy");
         window.HideLoadingScreen();
+        Play_Music();
         window.mainLoop(static_cast<unsigned>(Game_Settings::FRAMES_PER_SECOND), 25);
     });
 }
