@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <string>
 
 #include "battlefield/BattleField.hpp"
+#include "media/Logger.hpp"
 #include "shell/Game_Settings.hpp"
 
 BF_Ground_Cache::BF_Ground_Cache(int fieldWidth, int fieldHeight)
@@ -35,6 +38,11 @@ BF_Ground_Cache* BF_Ground_Cache::Build(const BattleField& field, int fieldWidth
 
     std::unique_ptr<BF_Ground_Cache> cache(new BF_Ground_Cache(fieldWidth, fieldHeight));
     const SDL_PixelFormat* format = display->format;
+    // A copy of the whole field: tens of megabytes for the shipped one; an
+    // enormous field is drawn tile by tile instead.
+    const long long bytes = 1LL * cache->Columns * cache->Rows * Piece_Size * Piece_Size * format->BytesPerPixel;
+    if (bytes > Memory_Limit)
+        return nullptr;
     auto create = [format] {
         SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, Piece_Size, Piece_Size, format->BitsPerPixel,
                                                 format->Rmask, format->Gmask, format->Bmask, format->Amask);
@@ -55,10 +63,16 @@ BF_Ground_Cache* BF_Ground_Cache::Build(const BattleField& field, int fieldWidth
                 for (int x = -(left % w); x < Piece_Size; x += w)
                     if (!scratch->blit(tile, GLINT::SDL::Point(static_cast<Sint16>(x), static_cast<Sint16>(y))))
                         return nullptr;
-            field.Render_Map(field.Get_BG_Layer(), field.Get_BG_Mapping(),
-                             GLINT::SDL::Rect(static_cast<Sint16>(left), static_cast<Sint16>(top), Piece_Size,
-                                              Piece_Size),
-                             *scratch);
+            try {
+                field.Render_Map(field.Get_BG_Layer(), field.Get_BG_Mapping(),
+                                 GLINT::SDL::Rect(static_cast<Sint16>(left), static_cast<Sint16>(top), Piece_Size,
+                                                  Piece_Size),
+                                 *scratch);
+            } catch (const std::exception& e) {
+                // Only a shortcut: without it the ground is drawn tile by tile.
+                GLINT::SDL::GameLog.safeEntry(std::string("Ground kept tile by tile: ") + e.what());
+                return nullptr;
+            }
             GLINT::SDL::RGBSurface* piece = create();
             if (!piece)
                 return nullptr;

@@ -29,6 +29,7 @@ public:
     bool Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
 
     static const int Piece_Size = 512;
+    static const long long Memory_Limit = 256LL * 1024 * 1024;
 
 private:
     BF_Ground_Cache(int fieldWidth, int fieldHeight);
