@@ -13,11 +13,11 @@ struct Body {
 // pass between trees standing 44 pixels apart at any step of the 32-pixel
 // lattice, tall enough that nothing drawn over the characters (walls, roofs)
 // can cover a head from the front, and the life bar sits above the head.
-constexpr Body kHuman{22, 24, 20, 36};
-constexpr Body kMerchant{20, 24, 24, 36};
-constexpr Body kGuard{21, 24, 22, 36};
-constexpr Body kSkeleton{21, 26, 22, 34};
-constexpr Body kWorm{18, 36, 28, 22};
+constexpr Body kHuman{22, 22, 20, 36};
+constexpr Body kMerchant{20, 22, 24, 36};
+constexpr Body kGuard{21, 22, 22, 36};
+constexpr Body kSkeleton{21, 24, 22, 34};
+constexpr Body kWorm{18, 34, 28, 22};
 
 struct Stats {
     const char* type;

@@ -10,7 +10,7 @@
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kGroundX = 32, kGroundY = 57, kTilt = 0.55;
+constexpr double kGroundX = 32, kGroundY = 55, kTilt = 0.55;
 
 struct V3 {
     double a, f, h;
@@ -26,14 +26,14 @@ struct Projector {
         if (pose.topple > 0) {
             // Rotate backwards about the feet: height becomes distance behind.
             double t = pose.topple;
-            double f2 = p.f * (1 - t) + (-p.h * 0.9 + p.f * 0.3) * t;
+            double f2 = p.f * (1 - t) + (-p.h * 0.72 + p.f * 0.3 + 5) * t;
             double h2 = p.h * (1 - t) + (2 + p.f * 0.2) * t;
             p.f = f2;
             p.h = h2;
         }
         if (pose.crumble > 0) {
             double t = pose.crumble;
-            double ra = (Rng::hashUnit(partIndex, 1, seed) - 0.5) * 22, rf = (Rng::hashUnit(partIndex, 2, seed) - 0.5) * 14;
+            double ra = (Rng::hashUnit(partIndex, 1, seed) - 0.5) * 22, rf = (Rng::hashUnit(partIndex, 2, seed) - 0.5) * 9;
             p.a = p.a * (1 - t * 0.3) + ra * t;
             p.f = p.f * (1 - t * 0.3) + rf * t;
             p.h = p.h * (1 - t) + 2 * t;
@@ -41,6 +41,8 @@ struct Projector {
         double gx = p.a * rx + p.f * fx, gy = p.a * ry + p.f * fy;
         x = kGroundX + gx;
         y = kGroundY + gy * kTilt - p.h;
+        // A body falling towards the bottom of its frame is lifted to stay inside it.
+        y -= pose.topple * (3 + 11 * std::max(0.0, -fy)) + pose.crumble * 3;
         depth = gy;
     }
 };
@@ -193,7 +195,7 @@ Image HumanoidRig::frame(const Look& look, const Pose& pose, double facing) {
             // The blade points along a circle around the hand: 0 forward, -90 up-back.
             double len = 17;
             // A flat slash around the body, held a little above the hand.
-            V3 tip{hand.a + std::sin(ang) * len, hand.f + std::cos(ang) * len, hand.h + 3 - 7 * std::cos(ang)};
+            V3 tip{hand.a + std::sin(ang) * len * 0.8, hand.f + std::cos(ang) * len, hand.h + 3 - 7 * std::cos(ang)};
             if (pose.swing < -150) // resting: blade down and forward
                 tip = {hand.a + 1, hand.f + 6, hand.h - 10};
             Ramp blade = look.weapon == Weapon::RustySword ? Ramp{Palette::Rust, Palette::Stone, Palette::Ash}
@@ -202,7 +204,7 @@ Image HumanoidRig::frame(const Look& look, const Pose& pose, double facing) {
             V3 g0{hand.a - 2.5, hand.f + 0.5, hand.h + 0.5}, g1{hand.a + 2.5, hand.f + 0.5, hand.h + 0.5};
             capsule(g0, g1, 0.9, {Palette::Rust, Palette::Ochre, Palette::Yellow}, 0.35);
         }
-        if (!right && look.weapon == Weapon::Bow) {
+        if (!right && look.weapon == Weapon::Bow && pose.topple < 0.5) { // dropped when falling
             // Bow held upright in the left hand, string pulled by the right.
             double x, y, d;
             int id = partNo++;

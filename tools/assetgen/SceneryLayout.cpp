@@ -57,7 +57,7 @@ const std::vector<Point>& SceneryLayout::guardPatrol() {
 
 SceneryLayout::SceneryLayout(const WorldMap& map) : map_(map), buckets_(kBucketsX * kBucketsY) {
     auto clearAround = [this](Point p, int margin) {
-        keepClear_.push_back({p.x + 22 - margin, p.y + 24 - margin, 20 + 2 * margin, 36 + 2 * margin});
+        keepClear_.push_back({p.x + 22 - margin, p.y + 22 - margin, 20 + 2 * margin, 36 + 2 * margin});
     };
     clearAround(playerStart(), 48);
     clearAround(merchantStart(), 16);

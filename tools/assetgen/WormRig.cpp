@@ -41,7 +41,7 @@ Image WormRig::frame(const Pose& pose, double facing) {
             f -= pose.flatten * (i * 0.6);
         }
         double gx = a * rx + f * fx, gy = a * ry + f * fy;
-        segs.push_back({32 + gx, 50 + gy * 0.55 - h, r, gy + (i == 0 ? 0.3 : 0), h, i});
+        segs.push_back({32 + gx, 48 + gy * 0.55 - h, r, gy + (i == 0 ? 0.3 : 0), h, i});
     }
     std::vector<Seg> order = segs;
     std::stable_sort(order.begin(), order.end(), [](const Seg& a, const Seg& b) { return a.depth < b.depth; });
@@ -91,7 +91,7 @@ Image WormRig::frame(const Pose& pose, double facing) {
     }
     Painter::outline(body, night);
     Image out(S, S);
-    Painter::shadow(out, 33, 52, 15, 4);
+    Painter::shadow(out, 33, 50, 15, 4);
     out.draw(body, 0, 0);
     return out;
 }

@@ -1,0 +1,114 @@
+#include "SceneryLayout.hpp"
+#include "WorldMap.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+using GT = GroundTileset;
+using SC = SceneryCatalog;
+
+// One world for all the checks: it takes a moment to lay out.
+const WorldMap& world() {
+    static const WorldMap map;
+    return map;
+}
+const SceneryLayout& scenery() {
+    static const SceneryLayout layout(world());
+    return layout;
+}
+
+bool solid(SC::Kind k) {
+    std::string t = SC::get(k).type;
+    return t != "Small_Vegetal" && t != "Small_Mineral";
+}
+} // namespace
+
+TEST(WorldMap, GroundSpritesLieOnTheLatticeInsideTheField) {
+    ASSERT_FALSE(world().background().empty());
+    for (const PlacedSprite& s : world().background()) {
+        ASSERT_EQ(s.x % WorldMap::Tile, 0);
+        ASSERT_EQ(s.y % WorldMap::Tile, 0);
+        ASSERT_TRUE(s.x >= 0 && s.x < WorldMap::Width && s.y >= 0 && s.y < WorldMap::Height);
+        if (s.id != WorldMap::BridgeId) {
+            int mask = s.id % 100;
+            ASSERT_TRUE(mask >= 1 && mask <= 15) << s.id;
+        }
+    }
+}
+
+TEST(WorldMap, BridgesSpanTheRiverWhereRoadsCrossIt) {
+    int bridges = 0, overWater = 0;
+    for (int ty = 0; ty < WorldMap::TilesY; ++ty)
+        for (int tx = 0; tx < WorldMap::TilesX; ++tx)
+            if (world().tileBridge(tx, ty)) {
+                ++bridges;
+                overWater += world().tileHas(tx, ty, GT::River) ? 1 : 0;
+            }
+    EXPECT_GE(bridges, 2 * 9);
+    EXPECT_GT(overWater, bridges / 2);
+}
+
+TEST(WorldMap, TheVillageCentreIsPavedAndTheZonesAreNotFlooded) {
+    Point v = WorldMap::villageCentre();
+    EXPECT_TRUE(world().tileHas(v.x / 32, v.y / 32, GT::Way));
+    // The worms' corner: no river and no snow anywhere in it.
+    for (int ty = 2496 / 32; ty < 4096 / 32; ++ty)
+        for (int tx = 2000 / 32; tx < 3328 / 32; ++tx) {
+            ASSERT_FALSE(world().tileHas(tx, ty, GT::River)) << tx << "," << ty;
+            ASSERT_FALSE(world().tileHas(tx, ty, GT::Snow)) << tx << "," << ty;
+        }
+}
+
+TEST(SceneryLayout, SolidObjectsNeverOverlapAndStayOnTheField) {
+    const auto& objects = scenery().objects();
+    ASSERT_GT(objects.size(), 500u);
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        Rect img = objects[i].image();
+        ASSERT_TRUE(img.x >= 0 && img.y >= 0 && img.x + img.w <= WorldMap::Width && img.y + img.h <= WorldMap::Height);
+        if (!solid(objects[i].kind))
+            continue;
+        for (std::size_t j = i + 1; j < objects.size(); ++j) {
+            if (!solid(objects[j].kind))
+                continue;
+            bool walls = SC::get(objects[i].kind).type == std::string("Wall") &&
+                         SC::get(objects[j].kind).type == std::string("Wall");
+            if (!walls) { // wall pieces of one wall may touch and overlap
+                ASSERT_FALSE(objects[i].box().overlaps(objects[j].box()))
+                    << SC::get(objects[i].kind).stem << " and " << SC::get(objects[j].kind).stem;
+            }
+        }
+    }
+}
+
+// The Environment layer is drawn by x, then y: where two pictures overlap,
+// the one drawn later must be the one standing in front.
+TEST(SceneryLayout, OverlappingPicturesAreDrawnBackToFront) {
+    std::vector<PlacedSprite> sprites = scenery().sprites();
+    const auto& objects = scenery().objects();
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        for (std::size_t j = 0; j < objects.size(); ++j) {
+            if (i == j || !objects[i].image().overlaps(objects[j].image()))
+                continue;
+            const SceneryObject& a = objects[i];
+            const SceneryObject& b = objects[j];
+            bool bLater = b.x > a.x || (b.x == a.x && b.y > a.y);
+            if (bLater) {
+                ASSERT_GE(b.image().y + b.image().h, a.image().y + a.image().h)
+                    << SC::get(a.kind).stem << " at " << a.x << "," << a.y << " and " << SC::get(b.kind).stem;
+            }
+        }
+    for (std::size_t i = 1; i < sprites.size(); ++i)
+        ASSERT_TRUE(sprites[i - 1].x < sprites[i].x || (sprites[i - 1].x == sprites[i].x && sprites[i - 1].y <= sprites[i].y));
+}
+
+TEST(SceneryLayout, PeopleStartAndPatrolOnTheirLattice) {
+    Point g = SceneryLayout::guardStart();
+    for (Point p : SceneryLayout::guardPatrol()) {
+        EXPECT_EQ((p.x - g.x) % 32, 0);
+        EXPECT_EQ((p.y - g.y) % 32, 0);
+    }
+    EXPECT_EQ(SceneryLayout::guardPatrol().front().x, g.x);
+    EXPECT_EQ(SceneryLayout::guardPatrol().front().y, g.y);
+}
