@@ -29,6 +29,7 @@ Image variantsRow(SC::Kind k) {
         case SC::Gravestone: one = StonePainter::gravestone(v); break;
         case SC::Bones: one = StonePainter::bones(v); break;
         case SC::Crag: one = StonePainter::crag(v); break;
+        case SC::Crops: one = VegetationPainter::crops(v); break;
         case SC::HouseThatch: one = BuildingPainter::houseThatch(); break;
         case SC::HouseTiled: one = BuildingPainter::houseTiled(); break;
         case SC::Mausoleum: one = BuildingPainter::mausoleum(); break;

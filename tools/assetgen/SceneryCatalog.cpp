@@ -17,6 +17,7 @@ const SceneryKind kKinds[SceneryCatalog::KindCount] = {
     {"Gravestone", "Big_Mineral", 32, 32, 4, 7, 14, 18, 16},
     {"Bones", "Small_Mineral", 32, 32, 2, 4, 8, 24, 20},
     {"Crag", "Big_Mineral", 64, 64, 2, 6, 20, 52, 40},
+    {"Crops", "Small_Vegetal", 32, 32, 3, 2, 2, 28, 28},
     {"House_Thatch", "Building", 128, 128, 1, 8, 40, 112, 104},
     {"House_Tiled", "Building", 160, 128, 1, 8, 40, 144, 104},
     {"Mausoleum", "Building", 96, 112, 1, 8, 36, 80, 92},

@@ -17,7 +17,7 @@ class SceneryCatalog {
 public:
     enum Kind {
         Oak, Pine, SnowPine, DeadTree, Bush, Flowers, Reeds, Boulder, Pebbles, Gravestone,
-        Bones, Crag, HouseThatch, HouseTiled, Mausoleum, Stall, Well, WallH, WallV, WallPost,
+        Bones, Crag, Crops, HouseThatch, HouseTiled, Mausoleum, Stall, Well, WallH, WallV, WallPost,
         KindCount
     };
     static const SceneryKind& get(Kind k);

@@ -65,6 +65,7 @@ SceneryLayout::SceneryLayout(const WorldMap& map) : map_(map), buckets_(kBuckets
         clearAround(p, 36);
     keepClear_.push_back({chest().x - 40, chest().y - 40, 128, 128});
     buildVillage();
+    buildFields();
     buildGraveyard();
     scatter();
 }
@@ -149,6 +150,20 @@ void SceneryLayout::buildVillage() {
         if (!place(s.k, s.x, s.y, 0, false, 24))
             std::cerr << "assetgen: village spot " << SC::get(s.k).stem << " at " << s.x << "," << s.y
                       << " refused: " << gLastRefusal << "\n";
+}
+
+void SceneryLayout::buildFields() {
+    const auto& f = WorldMap::fields();
+    for (std::size_t i = 0; i + 1 < f.size(); i += 2) {
+        // One crop per field, in rows a tile apart, off the ploughed border.
+        int crop = static_cast<int>(i / 2) % 2 == 0 ? 0 : 1;
+        for (int y = f[i].y + 32; y + 32 <= f[i + 1].y - 16; y += 32)
+            for (int x = f[i].x + 32; x + 32 <= f[i + 1].x - 16; x += 32) {
+                int variant = Rng::hash(x, y, 720) % 9 == 0 ? 2 : crop;
+                place(SC::Crops, x, y, variant, true);
+            }
+        keepClear_.push_back({f[i].x - 16, f[i].y - 16, f[i + 1].x - f[i].x + 32, f[i + 1].y - f[i].y + 32});
+    }
 }
 
 void SceneryLayout::wall(SC::Kind k, int tx, int ty, int variant) {

@@ -44,6 +44,7 @@ private:
     bool groundAccepts(SceneryCatalog::Kind k, const Rect& box) const;
     void buildVillage();
     void buildGraveyard();
+    void buildFields();
     void scatter();
     void wall(SceneryCatalog::Kind k, int tx, int ty, int variant);
 

@@ -203,3 +203,32 @@ Image VegetationPainter::reeds(int variant) {
     Painter::outline(img, Palette::Night);
     return img;
 }
+
+Image VegetationPainter::crops(int variant) {
+    Image img(32, 32);
+    Painter p(img);
+    Rng r(9300 + variant);
+    for (int row = 0; row < 3; ++row) {
+        int y = 7 + row * 10;
+        for (int x = 3; x < 30; x += variant == 1 ? 9 : 4) {
+            int jx = x + r.range(0, 1);
+            if (variant == 0) { // wheat: stalks with heavy ears
+                for (int k = 0; k < 6; ++k)
+                    p.pixel(jx, y - k, k < 2 ? Palette::Ochre : Palette::Olive);
+                p.pixel(jx, y - 6, Palette::Yellow);
+                p.pixel(jx, y - 7, Palette::Yellow);
+                p.pixel(jx + 1, y - 6, Palette::Tan);
+            } else if (variant == 1) { // cabbages
+                Mask m(32, 32);
+                m.ellipse(jx + 3, y - 1, 3.5, 3);
+                p.shade(m, {Palette::Teal, Palette::Leaf, Palette::Lime}, Palette::Night);
+            } else { // young shoots
+                p.pixel(jx, y, Palette::Moss);
+                p.pixel(jx, y - 1, Palette::Leaf);
+                p.pixel(jx - 1, y - 2, Palette::Lime);
+                p.pixel(jx + 1, y - 2, Palette::Leaf);
+            }
+        }
+    }
+    return img;
+}

@@ -11,6 +11,8 @@ public:
     static Image bush(int variant);
     static Image flowers(int variant);
     static Image reeds(int variant);
+    // A patch of a field: wheat, cabbages or young shoots in rows.
+    static Image crops(int variant);
     // A lumpy ball lit from the top-left, as used for crowns and bushes:
     // colours go from dark (0) to light (3).
     static void blob(Image& img, double cx, double cy, double r, const Rgba tones[4], unsigned seed);

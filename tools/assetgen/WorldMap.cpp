@@ -133,6 +133,19 @@ double WorldMap::riverDistance(double x, double y) {
     return polylineDistance(x + 90 * n(x, y, 360, 97), y + 60 * n(x, y, 360, 98), kRiver);
 }
 
+const std::vector<Point>& WorldMap::fields() {
+    static const std::vector<Point> f = {{864, 1824}, {1120, 2080}, {1280, 1152}, {1568, 1376}};
+    return f;
+}
+
+bool WorldMap::inField(int x, int y) {
+    const auto& f = fields();
+    for (std::size_t i = 0; i + 1 < f.size(); i += 2)
+        if (x >= f[i].x && x <= f[i + 1].x && y >= f[i].y && y <= f[i + 1].y)
+            return true;
+    return false;
+}
+
 bool WorldMap::inBadlands(int x, int y) {
     return x > 1980 + 140 * n(x, y, 300, 71) && y > 2470 + 140 * n(x, y, 300, 72);
 }
@@ -173,6 +186,8 @@ void WorldMap::assignTerrain() {
             } else if (Noise::fractal(x, y, 160, 3, 93) > 0.70) {
                 g = Earth;
             }
+            if (inField(static_cast<int>(x), static_cast<int>(y)))
+                g = Earth;
             double lake = lakeField(x, y);
             if (lake < 1.55 && lake >= 1.0)
                 g = Sand; // beach

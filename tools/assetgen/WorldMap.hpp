@@ -50,6 +50,9 @@ public:
     static Point villageCentre() { return {1600, 2000}; }
     static bool inGraveyard(int x, int y) { return x >= 128 && x < 1024 && y >= 128 && y < 896; }
     static bool inBadlands(int x, int y);
+    // The village's ploughed fields, on the 32-pixel lattice.
+    static const std::vector<Point>& fields(); // pairs: top-left, bottom-right
+    static bool inField(int x, int y);
     bool snowy(int x, int y) const;
     // Distance from a point to the nearest road centre line.
     static double roadDistance(double x, double y);
