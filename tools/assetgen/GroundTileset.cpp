@@ -86,8 +86,8 @@ Rgba withered(int x, int y, int v, const Edge& e) {
 }
 
 Rgba earth(int x, int y, int v, const Edge& e) {
-    double n = base(GroundTileset::Earth, x, y, v, 8, 0);
-    Rgba c = pick3(n, x, y, Palette::Rust, Palette::Leather, Palette::Ochre, 0.38, 0.70);
+    double n = base(GroundTileset::Earth, x, y, v, 11, 0);
+    Rgba c = pick3(n, x, y, Palette::Rust, Palette::Leather, Palette::Ochre, 0.30, 0.76);
     double h = Rng::hashUnit(x, y, 31 + v);
     if (h < 0.018)
         c = Palette::Tan;
@@ -177,7 +177,7 @@ Rgba water(GroundTileset::Terrain t, int x, int y, int v, const Edge& e) {
                   : pick3(n, x, y, Palette::Navy, Palette::Navy, Palette::Royal, 0.0, 0.66);
     // Ripples: short bright dashes.
     double r = std::sin(y * 0.8 + 5 * Noise::periodic(x, y, 8, T, 91 + (lake ? 1 : 0)));
-    if (r > 0.93 && ((x + y) % 3 == 0))
+    if (r > 0.96 && ((x + y) % 3 == 0) && Rng::hashUnit(x / 4, y, 95 + v) < 0.6)
         c = lake ? Palette::Royal : Palette::Sky;
     if (!lake && Rng::hashUnit(x, y, 93 + v) < 0.01)
         c = Palette::Cyan;
@@ -341,7 +341,7 @@ Image GroundTileset::defaultGrass() {
     Image img(S, S);
     for (int y = 0; y < S; ++y)
         for (int x = 0; x < S; ++x) {
-            double n = Noise::periodicFractal(x, y, 32, S, 3, 501);
+            double n = Noise::periodicFractal(x, y, 64, S, 4, 501);
             double v = n + (Noise::bayer(x, y) - 0.5) * 0.16;
             Rgba c = v < 0.64 ? Palette::Moss : Palette::Leaf;
             if (v < 0.30 && Rng::hashUnit(x, y, 504) < 0.35)
@@ -350,7 +350,7 @@ Image GroundTileset::defaultGrass() {
         }
     // Blades: a light tip over a dark root.
     Rng rng(503);
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 1200; ++i) {
         int x = rng.range(0, S - 1), y = rng.range(0, S - 1);
         bool light = img.get(x, y) == Palette::Leaf || rng.chance(0.3);
         img.set(x, y, light ? Palette::Lime : Palette::Leaf);
@@ -358,7 +358,7 @@ Image GroundTileset::defaultGrass() {
     }
     // A few flowers.
     const Rgba petals[] = {Palette::Yellow, Palette::White, Palette::Pink, Palette::Ice};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 24; ++i) {
         int x = rng.range(1, S - 2), y = rng.range(1, S - 2);
         Rgba p = petals[rng.range(0, 3)];
         img.set(x - 1, y, p);

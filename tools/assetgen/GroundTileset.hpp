@@ -26,9 +26,9 @@ public:
     static const char* stem(Terrain t);
 
     static Image tileset(Terrain t);
-    // The grass drawn under everything: a seamless 128 x 128 texture.
+    // The grass drawn under everything: a seamless 256 x 256 texture.
     static Image defaultGrass();
-    static constexpr int GrassSize = 128;
+    static constexpr int GrassSize = 256;
 
     // Is pixel (x, y) of the piece with this corner mask inside the terrain?
     static bool inside(Terrain t, int mask, int x, int y);

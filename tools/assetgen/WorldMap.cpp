@@ -183,7 +183,7 @@ void WorldMap::assignTerrain() {
                 g = Noise::fractal(x, y, 140, 3, 100) > 0.28 ? Withered : Grass;
                 if (Noise::fractal(x, y, 90, 3, 92) > 0.64)
                     g = Earth;
-            } else if (Noise::fractal(x, y, 160, 3, 93) > 0.70) {
+            } else if (Noise::fractal(x, y, 160, 3, 93) > 0.73) {
                 g = Earth;
             }
             if (inField(static_cast<int>(x), static_cast<int>(y)))
