@@ -13,6 +13,7 @@
 #include "media/Mutex.hpp"
 #include "media/ScopedLock.hpp"
 #include "media/TSpecificFunctor2.hpp"
+#include "media/TimerTick.hpp"
 #include "media/WorldLock.hpp"
 #include "shell/Error_Chain.hpp"
 
@@ -137,22 +138,10 @@ bool NewTimer<TClass>::isRunning() const {
 
 template <class TClass>
 unsigned NewTimer<TClass>::callback(unsigned interval, void* args) {
-    if (WorldLock::isShuttingDown())
-        return 0;
-    unsigned result = 0;
-    Log_Errors(MediaLog, "Error in template <class TClass> NewTimer<TClass>::callback(), ",
-               "Unhandled Error in template <class TClass> NewTimer<TClass>::callback()", [&] {
-                   ScopedLock world(WorldLock::mutex());
-                   if (WorldLock::isShuttingDown())
-                       return;
-                   const unsigned timerId = fromArgs(args);
-                   Log_Errors(MediaLog, "Error in template <class TClass> NewTimer<TClass>::callback(), ",
-                              "Unhandled Error in template <class TClass> NewTimer<TClass>::callback()",
-                              [&] { result = tick(timerId, interval); });
-                   if (result == 0)
-                       stopped(timerId);
-               });
-    return result;
+    const unsigned timerId = fromArgs(args);
+    return Run_Timer_Tick("Error in template <class TClass> NewTimer<TClass>::callback(), ",
+                          "Unhandled Error in template <class TClass> NewTimer<TClass>::callback()",
+                          [&] { return tick(timerId, interval); }, [&] { stopped(timerId); });
 }
 
 // The user's call, made only while the timer still runs: a stopped or
