@@ -45,7 +45,7 @@ class FirstRun(unittest.TestCase):
             shot = game.screenshot()
             self.assertEqual(image_size(shot), (1152, 864))
             self.assertGreater(unique_colours(shot), 8, "screen is blank")
-            # The default engine's logo sits in the bottom-right corner.
+            # The field reaches every corner of the screen.
             self.assertGreater(unique_colours(shot, (128, 64, 1152 - 128, 864 - 64)), 8)
 
             self.assertEqual(game.close_and_wait(20), 0)
@@ -95,7 +95,7 @@ class BrokenConfiguration(unittest.TestCase):
 
 
 class Windowed(unittest.TestCase):
-    def test_escape_release_quits_from_the_default_engine(self):
+    def test_escape_release_quits_before_the_game_has_its_own_keys(self):
         with Game(prepare=windowed_config) as game:
             game.start()
             game.wait_log("-> Starting Game Mainloop & Timers <-", timeout=40)
