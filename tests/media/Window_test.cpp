@@ -2,10 +2,12 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "media/DisplayModes.hpp"
 #include "media/Engine.hpp"
 #include "media/Font.hpp"
 #include "media/Logger.hpp"
@@ -133,4 +135,14 @@ TEST_F(Windows, LoadingScreenClampsProgressAndDrawsTheBar) {
     EXPECT_EQ(at(50, 50), RGBColor(0, 0, 0)); // outside the picture
     window->HideLoadingScreen();
     EXPECT_FALSE(window->isLoadingScreenShown());
+}
+
+TEST_F(Windows, DisplayModesAreTheUsualSizesSortedOnce) {
+    const auto modes = getAvailableDisplayModes();
+    ASSERT_FALSE(modes.empty());
+    EXPECT_TRUE(std::is_sorted(modes.begin(), modes.end()));
+    EXPECT_EQ(std::adjacent_find(modes.begin(), modes.end()), modes.end());
+    EXPECT_EQ(modes.front(), std::make_pair(800, 600));
+    for (const auto& mode : modes)
+        EXPECT_NE(SDL_VideoModeOK(mode.first, mode.second, 32, SDL_FULLSCREEN), 0);
 }
