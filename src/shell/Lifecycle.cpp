@@ -80,6 +80,10 @@ void InitEverything() {
                                     Game_Settings::SCREEN_BPP),
                 "Create Surface Failed: ");
         Log_Entry("Video Surface Creation : OK ");
+        // A 0 in Config.ini lets the display choose: the camera and menus need what it chose.
+        Game_Settings::Current_Screen_Width = window.getDisplay()->getWidth();
+        Game_Settings::Current_Screen_Height = window.getDisplay()->getHeight();
+        Game_Settings::Current_Screen_BPP = window.getDisplay()->getDepth();
 
         window.setTitle(Game_Settings::Window_Name);
 

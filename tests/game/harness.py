@@ -49,10 +49,12 @@ class Xvfb:
         self.number = free_display_number()
         self.name = f":{self.number}"
         self.proc = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp"],
+            ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(self._accepts_clients, 15, what="Xvfb")
 
+    # -noreset: the readiness probe below is a client too, and a server that
+    # resets when its last client leaves would refuse the game meanwhile.
     def _accepts_clients(self):
         if self.proc.poll() is not None:
             raise RuntimeError(f"Xvfb {self.name} exited with {self.proc.returncode}")

@@ -95,6 +95,27 @@ class BrokenConfiguration(unittest.TestCase):
 
 
 class Windowed(unittest.TestCase):
+    def test_zero_sizes_let_the_display_choose_and_the_field_fills_it(self):
+        def zero_sizes(folder):
+            windowed_config(folder)
+            path = os.path.join(folder, "Config.ini")
+            with open(path) as f:
+                text = f.read()
+            text = text.replace("SCREEN_WIDTH = 800", "SCREEN_WIDTH = 0")
+            text = text.replace("SCREEN_HEIGHT = 600", "SCREEN_HEIGHT = 0").replace("SCREEN_BPP = 16", "SCREEN_BPP = 0")
+            with open(path, "w") as f:
+                f.write(text)
+
+        with Game(screen=(960, 720), prepare=zero_sizes) as game:
+            game.start()
+            game.wait_log("-> Starting Game Mainloop & Timers <-", timeout=60)
+            time.sleep(1)
+            shot = game.screenshot()
+            # The bottom-right corner of the desktop-sized window shows the field too.
+            self.assertGreater(unique_colours(shot, (200, 150, 760, 570)), 8)
+            self.assertEqual(game.close_and_wait(20), 0)
+            self.assertIn("SDL will use 960x720@", game.media_log())
+
     def test_escape_release_quits_before_the_game_has_its_own_keys(self):
         with Game(prepare=windowed_config) as game:
             game.start()
