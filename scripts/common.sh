@@ -9,7 +9,7 @@ VARNHOLT_PACKAGES=(
   libguichan-dev libxml2-dev libxml2-utils libpng-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core lame
-  xvfb xdotool imagemagick python3 python3-xlib
+  xvfb xfonts-base xdotool imagemagick python3 python3-xlib
 )
 
 # Installs whatever of the packages above is missing.
