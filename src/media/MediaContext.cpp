@@ -15,6 +15,20 @@
 namespace GLINT {
 namespace SDL {
 
+namespace {
+// Without its SDL subsystem the program cannot go on: log why and end it.
+template <class Body> bool Or_Exit(const char* operation, Body&& body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
+        MediaLog << Logger::beginEntry << "FATAL ERROR : " << operation << " failed... Exiting" << std::endl;
+        MediaLog.flush();
+        std::exit(1);
+    }
+}
+} // namespace
+
 MediaContext& MediaContext::instance() {
     static MediaContext context;
     return context;
@@ -44,7 +58,7 @@ bool MediaContext::initSubsystem(unsigned int sdlFlag, bool video, bool audio, b
 }
 
 bool MediaContext::InitVideo(bool fullscreen, bool opengl, bool resizable, bool noframe) {
-    try {
+    return Or_Exit("InitVideo", [&] {
         const bool result = initSubsystem(SDL_INIT_VIDEO, true, false, false);
         window.reset();
         window.reset(new Window(name));
@@ -53,27 +67,17 @@ bool MediaContext::InitVideo(bool fullscreen, bool opengl, bool resizable, bool 
         window->setResizable(resizable);
         window->setNoFrame(noframe);
         return result;
-    } catch (const std::exception& e) {
-        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
-        MediaLog << Logger::beginEntry << "FATAL ERROR : InitVideo failed... Exiting" << std::endl;
-        MediaLog.flush();
-        std::exit(1);
-    }
+    });
 }
 
 bool MediaContext::InitTimer() {
-    try {
+    return Or_Exit("InitTimer", [&] {
         return initSubsystem(SDL_INIT_TIMER, false, false, true);
-    } catch (const std::exception& e) {
-        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
-        MediaLog << Logger::beginEntry << "FATAL ERROR : InitTimer failed... Exiting" << std::endl;
-        MediaLog.flush();
-        std::exit(1);
-    }
+    });
 }
 
 bool MediaContext::InitAudio(int frequency, int channels, int chunkSize) {
-    try {
+    return Or_Exit("InitAudio", [&] {
         const bool result = initSubsystem(SDL_INIT_AUDIO, false, true, false);
         if (result) {
             // The old device closes before the new one opens.
@@ -81,12 +85,7 @@ bool MediaContext::InitAudio(int frequency, int channels, int chunkSize) {
             mixer.reset(new Mixer(frequency, channels, chunkSize));
         }
         return result;
-    } catch (const std::exception& e) {
-        MediaLog << Logger::beginEntry << "Exception caught : " << e.what() << std::endl;
-        MediaLog << Logger::beginEntry << "FATAL ERROR : InitAudio failed... Exiting" << std::endl;
-        MediaLog.flush();
-        std::exit(1);
-    }
+    });
 }
 
 bool MediaContext::InitText() {
