@@ -1,4 +1,5 @@
 #include "battlefield/BattleField.hpp"
+#include "battlefield/BF_Layer_Index.hpp"
 
 #include <libxml/parser.h>
 #include <libxml/xmlreader.h>
@@ -125,6 +126,9 @@ void BattleField::Build() {
         throw std::logic_error("Default BG Sprite Id " + Int_To_String(BF_Default_BG_Id) +
                                " Is Not Bound In Mapping: BF_BG_Sprite_Mapping Of File: " + mappingFile);
 
+    BG_Index = new BF_Layer_Index(BG_Layer, BG_Sprite_Mapping);
+    Env_Index = new BF_Layer_Index(Env_Layer, Env_Sprite_Mapping);
+
     Zones = BattleField_Zone::Fill_Vector();
     // Needs the display's format, so only when there is a display (always, in the game).
     Ground_Cache = BF_Ground_Cache::Build(*this, BF_Width, BF_Height);
@@ -135,6 +139,10 @@ BattleField::~BattleField() { Clear(); }
 void BattleField::Clear() {
     delete Ground_Cache;
     Ground_Cache = nullptr;
+    delete BG_Index;
+    BG_Index = nullptr;
+    delete Env_Index;
+    Env_Index = nullptr;
     for (auto& entry : BG_Sprite_Mapping)
         delete entry.second;
     BG_Sprite_Mapping.clear();

@@ -28,6 +28,7 @@ using BF_Sprite_Mapping = std::map<int, BattleField_Sprite*>;
 // scenery over them), the sprites they use and the monster zones. Built once
 // from the description file, read-only afterwards.
 class BF_Ground_Cache;
+class BF_Layer_Index;
 
 class BattleField {
 public:
@@ -60,6 +61,9 @@ public:
     const BF_Layer& Get_BG_Layer() const { return BG_Layer; }
     const BF_Layer& Get_Env_Layer() const { return Env_Layer; }
     const std::string& Get_Description_File() const { return Description_File; }
+    // The collision boxes of each layer, indexed for the collision tests.
+    const BF_Layer_Index& Get_BG_Index() const { return *BG_Index; }
+    const BF_Layer_Index& Get_Env_Index() const { return *Env_Index; }
 
     // Appends the id of every sprite of layer, then leaves the list sorted without duplicates.
     static void Set_List_Of_Used_Type_From_BF_Map(std::vector<int>& used, const BF_Layer& layer);
@@ -82,4 +86,6 @@ private:
     BF_Layer Env_Layer;
     std::string Description_File;
     BF_Ground_Cache* Ground_Cache = nullptr;
+    BF_Layer_Index* BG_Index = nullptr;
+    BF_Layer_Index* Env_Index = nullptr;
 };

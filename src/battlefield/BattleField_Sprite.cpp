@@ -1,6 +1,7 @@
 #include "battlefield/BattleField_Sprite.hpp"
 
 #include <cstring>
+#include <mutex>
 #include <stdexcept>
 
 #include <SDL/SDL.h>
@@ -46,6 +47,17 @@ bool Has_Transparency(SDL_Surface* surface, int left, int top, int w, int h) {
 
 } // namespace
 
+int BattleField_Sprite::Type_Id_Of(const std::string& type) {
+    static std::mutex guard;
+    static std::vector<std::string> names;
+    std::lock_guard<std::mutex> lock(guard);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == type)
+            return static_cast<int>(i);
+    names.push_back(type);
+    return static_cast<int>(names.size() - 1);
+}
+
 BattleField_Sprite::BattleField_Sprite(const std::string& folder, const std::string& fileName)
     : Display_Width(0), Display_Height(0), Tileset(nullptr), X_Modifier(0), Y_Modifier(0), CB_Width(0),
       CB_Height(0), File(folder + fileName) {
@@ -54,6 +66,7 @@ BattleField_Sprite::BattleField_Sprite(const std::string& folder, const std::str
                      "Unknow Error In BattleField_Sprite::BattleField_Sprite() Using File " + File, [&] {
                          XML_Manager::Validate_File(File);
                          Type = XML_Manager::Get_Option_String(File, "Type");
+                         Type_Id = Type_Id_Of(Type);
                          Display_Width = XML_Manager::Get_Option_Value(File, "Display_Width");
                          Display_Height = XML_Manager::Get_Option_Value(File, "Display_Height");
                          // Drawing steps by these sizes: zero or less would never advance.

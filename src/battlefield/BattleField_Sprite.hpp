@@ -18,6 +18,10 @@ public:
     BattleField_Sprite& operator=(const BattleField_Sprite&) = delete;
 
     const std::string& Get_Type() const { return Type; }
+    // A small number per type name, the same for every sprite of that type:
+    // characters cache their terrain verdicts under it.
+    int Get_Type_Id() const { return Type_Id; }
+    static int Type_Id_Of(const std::string& type);
     int Get_Display_Width() const { return Display_Width; }
     int Get_Display_Height() const { return Display_Height; }
     GLINT::SDL::RGBSurface& Get_Tileset() const { return *Tileset; }
@@ -42,6 +46,7 @@ private:
     void Free_Frames();
 
     std::string Type;
+    int Type_Id = 0;
     int Display_Width;
     int Display_Height;
     GLINT::SDL::RGBSurface* Tileset;
