@@ -44,7 +44,9 @@ public:
     // Snaps a destination onto the lattice through start.
     static void Round_Destination(const GLINT::SDL::Point& start, GLINT::SDL::Point& destination,
                                   const GLINT::SDL::Point& gridSize, const GLINT::SDL::Rect& allowedArea);
-    static int Find_Direction_From_Opponent(const GLINT::SDL::Point& own, const GLINT::SDL::Point& opponent);
+    // The facing from own toward opponent; currentDirection when the two are the same point.
+    static int Find_Direction_From_Opponent(const GLINT::SDL::Point& own, const GLINT::SDL::Point& opponent,
+                                            int currentDirection);
     static unsigned Get_Concordance_Direction_Angle(int direction, const GLINT::SDL::Point& own,
                                                     const GLINT::SDL::Point& opponent);
 };

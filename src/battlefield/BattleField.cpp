@@ -1,8 +1,4 @@
 #include "battlefield/BattleField.hpp"
-#include "battlefield/BF_Layer_Index.hpp"
-
-#include <libxml/parser.h>
-#include <libxml/xmlreader.h>
 
 #include <algorithm>
 #include <limits>
@@ -13,6 +9,8 @@
 
 #include "battlefield/BF_Ground_Cache.hpp"
 #include "battlefield/BF_Helpers.hpp"
+#include "battlefield/BF_Layer_Index.hpp"
+#include "data/XML_Node_Walker.hpp"
 #include "data/XML_Manager.hpp"
 #include "media/Logger.hpp"
 #include "media/Point.hpp"
@@ -26,60 +24,8 @@ int BF_Default_Sprite_Height = 0;
 
 namespace {
 
-// Walks an XML file node by node in document order, dropping blank text.
-class Node_Walker {
-public:
-    explicit Node_Walker(const std::string& path)
-        : reader(xmlReaderForFile(path.c_str(), nullptr, XML_PARSE_NOBLANKS)) {}
-    ~Node_Walker() {
-        if (reader)
-            xmlFreeTextReader(reader);
-    }
-    Node_Walker(const Node_Walker&) = delete;
-    Node_Walker& operator=(const Node_Walker&) = delete;
-
-    bool Opened() const { return reader != nullptr; }
-    // False at the end of the file (or on a read error, which validation has ruled out).
-    bool Next() { return xmlTextReaderRead(reader) == 1; }
-
-    bool Is_Start(const std::string& name) const {
-        return xmlTextReaderNodeType(reader) == XML_READER_TYPE_ELEMENT && Name() == name;
-    }
-    // The end tag of name; an element written <name/> is its own end.
-    bool Is_End(const std::string& name) const {
-        const int type = xmlTextReaderNodeType(reader);
-        if (type == XML_READER_TYPE_END_ELEMENT)
-            return Name() == name;
-        return type == XML_READER_TYPE_ELEMENT && xmlTextReaderIsEmptyElement(reader) == 1 && Name() == name;
-    }
-    bool Is_Element() const { return xmlTextReaderNodeType(reader) == XML_READER_TYPE_ELEMENT; }
-    bool Is_Empty_Element() const { return xmlTextReaderIsEmptyElement(reader) == 1; }
-
-    std::string Name() const {
-        const xmlChar* name = xmlTextReaderConstName(reader);
-        return name ? reinterpret_cast<const char*>(name) : "";
-    }
-    std::string Text() const {
-        xmlChar* text = xmlTextReaderReadString(reader);
-        std::string value = text ? reinterpret_cast<const char*>(text) : "";
-        xmlFree(text);
-        return value;
-    }
-
-    // Moves to the start of the first element called name; false at the end of the file.
-    bool Find_Start(const std::string& name) {
-        while (Next())
-            if (Is_Start(name))
-                return true;
-        return false;
-    }
-
-private:
-    xmlTextReaderPtr reader;
-};
-
 // Keeps an int field unchanged when the element's text is empty.
-void Take_Int(const Node_Walker& walker, int& field) {
+void Take_Int(const XML_Node_Walker& walker, int& field) {
     const std::string text = walker.Text();
     if (!text.empty())
         field = String_To_Int(text);
@@ -167,7 +113,7 @@ void BattleField::Fill_BF_Map(BF_Layer& layer, const std::string& section) {
     const std::string& path = Description_File;
     Chain_Errors("", "Unknow Error When Trying To Fill BF Map: " + section + " From Map File: " + path, [&] {
         XML_Manager::Validate_File(path);
-        Node_Walker walker(path);
+        XML_Node_Walker walker(path);
         if (!walker.Opened())
             throw std::logic_error("Error While Reading File " + path);
         if (!walker.Find_Start(section))
@@ -226,7 +172,7 @@ void BattleField::Fill_BF_Mapping(const std::vector<int>& used, BF_Sprite_Mappin
         "From BattleField::Fill_BF_Mapping(), ",
         "Unknow Error When Trying To Fill BF Mapping: " + section + " From Mapping File: " + file, [&] {
             XML_Manager::Validate_File(file);
-            Node_Walker walker(file);
+            XML_Node_Walker walker(file);
             if (!walker.Opened())
                 throw std::logic_error("Error While Reading File " + file);
             // A mapping file may leave a layer out: that layer then has no sprites to draw.

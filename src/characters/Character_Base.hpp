@@ -66,6 +66,9 @@ public:
     CH_Base_All_Infos& Infos() { return *CH_Infos; }
     const CH_Base_All_Infos& Infos() const { return *CH_Infos; }
 
+    // A damage draw from the current range, the range taken the right way round.
+    int Draw_Damage() const;
+
     // Cached answers of the terrain tests for a sprite, by its type.
     bool Allows_BG_Sprite(const BattleField_Sprite& sprite);
     bool Allows_Env_Sprite(const BattleField_Sprite& sprite);
@@ -76,8 +79,6 @@ public:
 protected:
     // Registers the character in Characters_Map at its position.
     void Enter_Characters_Map();
-    // A damage draw from the current range, the range taken the right way round.
-    int Draw_Damage() const;
 
     std::unique_ptr<CH_Base_All_Infos> CH_Infos;
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ai/Character_Factory_Base.hpp"
 #include "battlefield/BattleField.hpp"
 #include "data/XML_Manager.hpp"
 #include "media/Logger.hpp"
+#include "media/ScopedLock.hpp"
 #include "shell/Error_Chain.hpp"
 #include "shell/Game_Settings.hpp"
 
@@ -63,7 +65,12 @@ void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
     Chain_Errors("From Render_Engine::render(), ", "Unhandled Error In Render_Engine::render()", [&] {
         // The default ground, then the ground layer.
         Battlefield->Render_Ground(Camera, screen);
-        // Chests and bags, the player and every factory's characters go here, between the layers.
+        // Chests and bags and the player go here too, between the layers.
+        if (Factories)
+            for (Character_Factory_Base* factory : *Factories) {
+                GLINT::SDL::ScopedLock hold(factory->Get_Mutex());
+                factory->Show(Camera, screen);
+            }
         Battlefield->Render_Env(Camera, screen);
         // Then the interface and the player's bars, over everything.
     });
@@ -72,7 +79,14 @@ void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
 void Render_Engine::postrender() {
     Log_Errors(GameLog, " From Render_Engine::postrender(), ", "Unhandled Error In Render_Engine::postrender()",
                [&] {
-                   // Every NPC's and monster's behaviour runs here through its factory.
+                   // Victory, death and the credits freeze the world.
+                   const int state = Game_Settings::GLOBAL_GAME_STATE;
+                   if (!Factories || state == 5 || state == 7 || state == 8)
+                       return;
+                   for (Character_Factory_Base* factory : *Factories) {
+                       GLINT::SDL::ScopedLock hold(factory->Get_Mutex());
+                       factory->Characters_Behavior(*Battlefield);
+                   }
                });
 }
 

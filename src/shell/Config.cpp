@@ -101,6 +101,22 @@ void Read_Config() {
         Check_Range(Config_File, volume.first, volume.second, 0, 100, "0 to 100");
 }
 
+// The direction codes are the rows of every animation sheet: each of 0 to 7 exactly once.
+void Check_Directions() {
+    using S = Game_Settings;
+    const std::pair<const char*, short> codes[] = {
+        {"CH_RIGHT", S::CH_RIGHT}, {"CH_RIGHT_DOWN", S::CH_RIGHT_DOWN}, {"CH_DOWN", S::CH_DOWN},
+        {"CH_LEFT_DOWN", S::CH_LEFT_DOWN}, {"CH_LEFT", S::CH_LEFT}, {"CH_LEFT_UP", S::CH_LEFT_UP},
+        {"CH_UP", S::CH_UP}, {"CH_RIGHT_UP", S::CH_RIGHT_UP}};
+    bool seen[8] = {};
+    for (const auto& code : codes) {
+        Check_Range(Dev_Config_File, code.first, code.second, 0, 7, "0 to 7");
+        if (seen[code.second])
+            Reject(Dev_Config_File, code.first, code.second, "each direction code once, 0 to 7");
+        seen[code.second] = true;
+    }
+}
+
 void Read_Dev_Config() {
     using S = Game_Settings;
     if (!std::ifstream(Dev_Config_File))
@@ -140,6 +156,7 @@ void Read_Dev_Config() {
                 std::numeric_limits<int>::max(), "at least 1");
     Check_Range(Dev_Config_File, "AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS, 1, 6000,
                 "1 to 6000");
+    Check_Directions();
 }
 
 } // namespace

@@ -1,11 +1,10 @@
-#include <cstdlib>
-#include <ctime>
 #include <exception>
 
 #include <SDL/SDL.h>
 #include <guichan/exception.hpp>
 
 #include "media/Logger.hpp"
+#include "shell/Game_Random.hpp"
 #include "shell/Lifecycle.hpp"
 
 using GLINT::SDL::GameLog;
@@ -29,7 +28,7 @@ int Fail(Uint32 waitMs) {
 
 int main(int, char**) {
     try {
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
+        Game_Random::Seed_From_Environment();
 
         InitEverything();
         Log_Entry("-> Initialization Successful <-");

@@ -18,8 +18,12 @@ using GLINT::SDL::KeyNames;
 
 namespace {
 
+#define DIRECTIONS                                                                                          \
+    "CH_RIGHT = 0\nCH_RIGHT_DOWN = 1\nCH_DOWN = 2\nCH_LEFT_DOWN = 3\nCH_LEFT = 4\nCH_LEFT_UP = 5\nCH_UP = 6\n"   \
+    "CH_RIGHT_UP = 7\n"
+
 const char* const Dev_Config_Ok = "FRAMES_PER_SECOND = 60\n"
-                                  "AI_CHOOSE_DESTINATION_PS = 2\n"
+                                  "AI_CHOOSE_DESTINATION_PS = 2\n" DIRECTIONS
                                   "Log_Name = test.log\n";
 
 // Each test runs in a fresh folder of its own, with the built-in settings.
@@ -217,6 +221,7 @@ TEST_F(ConfigFiles, GetConfigReadsBothFiles) {
                                    "CH_RIGHT_DOWN = 1\n"
                                    "CH_RIGHT = 5\n"
                                    "CH_RIGHT_UP = 7\n"
+                                   "CH_DOWN = 2\nCH_LEFT_DOWN = 3\nCH_LEFT = 4\nCH_LEFT_UP = 0\nCH_UP = 6\n"
                                    "INITIAL_MONSTERS = 6\n"
                                    "MAX_MONSTERS_SIMULTANEOUSLY = 10\n"
                                    "PAUSE_ANIM_TIME = 8\n"
@@ -259,7 +264,7 @@ TEST_F(ConfigFiles, GetConfigReadsBothFiles) {
     EXPECT_EQ(S::Window_Name, "Varnholt Test");
     EXPECT_EQ(S::CH_RIGHT, 5);
     EXPECT_EQ(S::CH_RIGHT_DOWN, 1);
-    EXPECT_EQ(S::CH_LEFT, 0);
+    EXPECT_EQ(S::CH_LEFT_UP, 0);
     EXPECT_EQ(S::CH_RIGHT_UP, 7);
     EXPECT_EQ(S::INITIAL_MONSTERS, 6);
     EXPECT_EQ(S::MAX_MONSTERS_SIMULTANEOUSLY, 10);
@@ -281,7 +286,7 @@ TEST_F(ConfigFiles, GetConfigReadsBothFiles) {
 
 TEST_F(ConfigFiles, StringKeysMissingFromDevConfigBecomeEmpty) {
     write("Config.ini", Default_Config_Text(800, 600));
-    write("Config/Dev_Config.ini", "FRAMES_PER_SECOND = 30\nAI_CHOOSE_DESTINATION_PS = 1\n");
+    write("Config/Dev_Config.ini", "FRAMES_PER_SECOND = 30\nAI_CHOOSE_DESTINATION_PS = 1\n" DIRECTIONS);
     bool mayCreate = false;
     testing::internal::CaptureStderr();
     ASSERT_TRUE(Get_Config(mayCreate));
@@ -333,7 +338,8 @@ TEST_F(ConfigFiles, MissingDevConfigIsReported) {
 }
 
 TEST_F(ConfigFiles, ScreenAndVolumeValuesMustBeUsable) {
-    write("Config/Dev_Config.ini", "FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = 2\nLog_Name = test.log\n");
+    write("Config/Dev_Config.ini",
+          "FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = 2\n" DIRECTIONS "Log_Name = test.log\n");
     const std::string prefix = "Error In Get_Config() : Config.ini : ";
     const std::string good = Default_Config_Text(800, 600);
     auto with = [&](const std::string& from, const std::string& to) {
@@ -384,8 +390,36 @@ TEST_F(ConfigFiles, FrameRateAndAiRateMustBeUsableDivisors) {
     for (const char* ai : {"1", "6000"}) {
         Game_Settings::Reset();
         write("Config/Dev_Config.ini",
-              std::string("FRAMES_PER_SECOND = 1\nAI_CHOOSE_DESTINATION_PS = ") + ai + "\n" + log);
+              std::string("FRAMES_PER_SECOND = 1\nAI_CHOOSE_DESTINATION_PS = ") + ai + "\n" DIRECTIONS + log);
         bool mayCreate = false;
         EXPECT_TRUE(Get_Config(mayCreate)) << ai;
     }
+}
+
+TEST_F(ConfigFiles, DirectionCodesMustBeEachRowOnce) {
+    write("Config.ini", Default_Config_Text(800, 600));
+    const std::string prefix = "Error In Get_Config() : Config/Dev_Config.ini : ";
+    const std::string head = "FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = 2\nLog_Name = test.log\n";
+    struct Scenario {
+        const char* name;
+        std::string from, to, error;
+    } scenarios[] = {
+        {"a row past the sheet", "CH_UP = 6", "CH_UP = 8", "CH_UP = 8 is out of range (0 to 7)"},
+        {"a negative row", "CH_LEFT = 4", "CH_LEFT = -1", "CH_LEFT = -1 is out of range (0 to 7)"},
+        {"a row twice", "CH_UP = 6", "CH_UP = 0", "CH_UP = 0 is out of range (each direction code once, 0 to 7)"},
+        {"a direction missing", "CH_RIGHT_UP = 7\n", "",
+         "CH_RIGHT_UP = 0 is out of range (each direction code once, 0 to 7)"},
+    };
+    for (const Scenario& s : scenarios) {
+        Game_Settings::Reset();
+        std::string text = head + DIRECTIONS;
+        text.replace(text.find(s.from), s.from.size(), s.to);
+        write("Config/Dev_Config.ini", text);
+        EXPECT_EQ(failure(), prefix + s.error) << s.name;
+    }
+    Game_Settings::Reset();
+    write("Config/Dev_Config.ini", head + "CH_RIGHT = 7\nCH_RIGHT_DOWN = 6\nCH_DOWN = 5\nCH_LEFT_DOWN = 4\nCH_LEFT = 3\n"
+                                          "CH_LEFT_UP = 2\nCH_UP = 1\nCH_RIGHT_UP = 0\n");
+    bool mayCreate = false;
+    EXPECT_TRUE(Get_Config(mayCreate)) << "any order of the eight rows";
 }
