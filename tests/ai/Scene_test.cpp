@@ -97,10 +97,10 @@ Outcome Play(unsigned seed, const char* shot = nullptr) {
 
     BattleField field(Game_Settings::BF_Map);
     auto skeletons = std::make_unique<Skeletons>(field);
-    // Two free spots three lattice steps apart, within sight of each other, near the first skeleton zone that has them.
+    // Two free spots three lattice steps apart, within sight of each other, away from the field's edges.
     int ax = -1, ay = -1;
-    for (int y = 64; y < BF_Height - 200 && ax < 0; y += 32)
-        for (int x = 64; x < BF_Width - 300 && ax < 0; x += 32)
+    for (int y = 800; y < BF_Height - 200 && ax < 0; y += 32)
+        for (int x = 640; x < BF_Width - 300 && ax < 0; x += 32)
             if (field.Check_Cutting_Allow_Monster(x, y, Undead_ID) && skeletons->Free_At(x, y) &&
                 skeletons->Free_At(x + 96, y))
                 ax = x, ay = y;
@@ -129,7 +129,7 @@ Outcome Play(unsigned seed, const char* shot = nullptr) {
                 trace << i.X << ',' << i.Y << ',' << i.CH_Characteristics->Life << ',' << i.Life_State << ';';
             }
             trace << '\n';
-            if (shot && a->Infos().Attack_State == 2 && b->Infos().Hit_State == 1)
+            if (shot && (a->Infos().Hit_State != 0 || b->Infos().Hit_State != 0))
                 SDL_SaveBMP(screen.get_SDL(), shot), shot = nullptr;
             if (a->Infos().Life_State == -2 || b->Infos().Life_State == -2)
                 break;
