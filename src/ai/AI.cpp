@@ -10,7 +10,10 @@
 #include "ai/Characters_Map.hpp"
 #include "ai/PathFinder.hpp"
 #include "battlefield/BF_Helpers.hpp"
+#include "battlefield/BF_Layer_Index.hpp"
 #include "battlefield/BattleField.hpp"
+#include "characters/Character_Animation.hpp"
+#include "characters/Character_Animations_Center.hpp"
 #include "characters/Character_Base.hpp"
 #include "shell/Error_Chain.hpp"
 #include "shell/Game_Random.hpp"
@@ -18,6 +21,147 @@
 
 using GLINT::SDL::Point;
 using GLINT::SDL::Rect;
+
+namespace {
+
+struct Box {
+    int X, Y, W, H;
+};
+
+// The part of r that box covers; empty (0 x 0) unless both have a positive
+// width and height in common.
+Box Intersection(const Rect& r, const Box& box) {
+    const int left = std::max<int>(r.getx(), box.X), top = std::max<int>(r.gety(), box.Y);
+    const int right = std::min(r.getx() + r.getw(), box.X + box.W);
+    const int bottom = std::min(r.gety() + r.geth(), box.Y + box.H);
+    if (right <= left || bottom <= top)
+        return Box{0, 0, 0, 0};
+    return Box{left, top, right - left, bottom - top};
+}
+
+// Touching edges included: the cheap test before the intersection.
+bool Candidate(const Rect& r, const Box& box) {
+    return box.X + box.W >= r.getx() && box.Y + box.H >= r.gety() && box.X <= r.getx() + r.getw() &&
+           box.Y <= r.gety() + r.geth();
+}
+
+// Out of the obstacle along the axis it overlaps least, toward the side of
+// the obstacle the overlap lies in.
+void Push_Out(Rect& r, const Box& box, const Box& overlap) {
+    if (overlap.W <= overlap.H) {
+        if (overlap.X > box.X + box.W / 2)
+            r.setx(static_cast<Sint16>(box.X + box.W));
+        else
+            r.setx(static_cast<Sint16>(box.X - r.getw()));
+    } else {
+        if (overlap.Y > box.Y + box.H / 2)
+            r.sety(static_cast<Sint16>(box.Y + box.H));
+        else
+            r.sety(static_cast<Sint16>(box.Y - r.geth()));
+    }
+}
+
+// The index hands out only the cells a full scan of the layer would find
+// colliding, in layer order, each against the rectangle as it is by then.
+template <class Allows>
+bool Scan_Layer(const BF_Layer_Index& index, Rect& r, bool correct, Allows allows) {
+    for (int i = index.Next(r, -1); i >= 0; i = index.Next(r, i)) {
+        const BF_Layer_Index::Cell& cell = index.Get_Cell(i);
+        if (allows(*cell.Sprite))
+            continue;
+        if (!correct)
+            return false;
+        const Box box{cell.X, cell.Y, cell.W, cell.H};
+        Push_Out(r, box, Intersection(r, box));
+    }
+    return true;
+}
+
+} // namespace
+
+void AI::Fill_Collision_Map(const int& x, const int& y, Character_Base* character) {
+    Chain_Errors("From AI::Fill_Collision_Map(), ", "Unhandled Error In AI::Fill_Collision_Map()", [&] {
+        if (!Characters_Map::Instance().Insert(x, y, character))
+            throw std::logic_error("Failed To Insert Element @: ( " + Int_To_String(x) + ", " + Int_To_String(y) +
+                                   ") In Characters_Map. The Collision Management At Creation Must Have Failed...");
+    });
+}
+
+bool AI::Manage_Collisions_BF(const BattleField& battlefield, Character_Base& character, bool correct) {
+    return Chain_Errors("Error In AI::Manage_Collisions_BF() : ", "Unhandled Error In AI::Manage_Collisions_BF()", [&] {
+        CH_Base_All_Infos& infos = character.Infos();
+        Rect& r = infos.Collision_Rect;
+        const Rect saved = r;
+        const Rect& area = infos.Allowed_Area;
+        const int ax = area.getx(), ay = area.gety(), aw = area.getw(), ah = area.geth();
+        if (correct) {
+            r.setx(static_cast<Sint16>(std::min(std::max<int>(r.getx(), ax), ax + aw - r.getw())));
+            r.sety(static_cast<Sint16>(std::min(std::max<int>(r.gety(), ay), ay + ah - r.geth())));
+        } else if (r.getx() < ax || r.getx() + r.getw() > ax + aw || r.gety() < ay || r.gety() + r.geth() > ay + ah) {
+            return false;
+        }
+
+        if (!Scan_Layer(battlefield.Get_BG_Index(), r, correct,
+                        [&](const BattleField_Sprite& sprite) { return character.Allows_BG_Sprite(sprite); }))
+            return false;
+        if (!Scan_Layer(battlefield.Get_Env_Index(), r, correct,
+                        [&](const BattleField_Sprite& sprite) { return character.Allows_Env_Sprite(sprite); }))
+            return false;
+        return r == saved;
+    });
+}
+
+bool AI::Manage_Collisions_CH(Character_Base& character, bool correct) {
+    return Chain_Errors("Error In AI::Manage_Collisions_CH() : ", "Unhandled Error In AI::Manage_Collisions_CH()", [&] {
+        CH_Base_All_Infos& infos = character.Infos();
+        Rect& r = infos.Collision_Rect;
+        const Rect saved = r;
+        for (const Characters_Map::Entry& entry : Characters_Map::Instance().Entries()) {
+            const CH_Base_All_Infos& other = entry.Character->Infos();
+            const Box box{*entry.X + other.X_Modifier, *entry.Y + other.Y_Modifier, other.CB_Width, other.CB_Height};
+            if (!Candidate(r, box))
+                continue;
+            // Nothing tells the moving character's own entry apart but its position.
+            if (*entry.X == infos.X && *entry.Y == infos.Y)
+                continue;
+            const Box overlap = Intersection(r, box);
+            if (overlap.W == 0 && overlap.H == 0)
+                continue;
+            if (!correct)
+                return false;
+            Push_Out(r, box, overlap);
+        }
+        return r == saved;
+    });
+}
+
+bool AI::Manage_Collisions_Full(Character_Base& character, const BattleField& battlefield, bool correct) {
+    return Chain_Errors("Error In AI::Manage_Collisions_Full() : ", "Unhandled Error In AI::Manage_Collisions_Full()",
+                        [&] {
+                            if (!Manage_Collisions_BF(battlefield, character, correct))
+                                return false;
+                            return Manage_Collisions_CH(character, correct);
+                        });
+}
+
+GLINT::SDL::Point AI::Get_Grid_Size(Character_Base& character) {
+    return Chain_Errors("Error In AI::Get_Grid_Size() : ", "Unhandled Error In AI::Get_Grid_Size()", [&] {
+        const CH_Base_All_Infos& infos = character.Infos();
+        const Characteristics& stats = *infos.CH_Characteristics;
+        const bool running = stats.Running;
+        int frames = 1;
+        if (const Character_Animations_Center* centre = infos.Animation_Center) {
+            const Character_Animation* cycle = running ? centre->Get_Run() : centre->Get_Walk();
+            if (cycle)
+                frames = cycle->Frames;
+        }
+        // One full cycle of steps; a side of 0 (no speed) is the callers' to handle.
+        const int side = (running ? stats.Run_Velocity : stats.Velocity) * frames;
+        return GLINT::SDL::Point(static_cast<Sint16>(side), static_cast<Sint16>(side));
+    });
+}
+
+// --- Decisions ---
 
 namespace {
 

@@ -1,0 +1,375 @@
+// The collision tests against the battlefield and the other characters,
+// the register of characters, and the grid size.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ai/AI.hpp"
+#include "ai/Characters_Map.hpp"
+#include "ai/Reference_Scans.hpp"
+#include "characters/Character_Animation.hpp"
+#include "characters/Character_Animations_Center.hpp"
+#include "characters/Animation_Fixture.hpp"
+
+using GLINT::SDL::Rect;
+using reference::Ground;
+using reference::Kind_Character;
+using reference::Scenery;
+
+namespace {
+
+template <class Op>
+std::string Thrown(Op op) {
+    try {
+        op();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+std::string Text(const Rect& r) {
+    return "(" + std::to_string(r.getx()) + ", " + std::to_string(r.gety()) + ", " + std::to_string(r.getw()) + ", " +
+           std::to_string(r.geth()) + ")";
+}
+
+// --- Against the battlefield ---
+
+// Lakes (skeletons may not enter; the generic character goes anywhere),
+// grass, a wall whose box is not its picture, a bush anyone may pass.
+class Battlefield_Collisions : public ::testing::Test {
+protected:
+    void SetUp() override { Characters_Map::Instance().Clear(); }
+
+    reference::Box_Field field{{
+        Ground(100, 100, 32, 32),
+        // Two lakes one above the other: the second is met after the first has moved the box.
+        Ground(400, 100, 32, 32),
+        Ground(400, 132, 32, 32),
+        // A small lake right of and below the box of the last scenario, then
+        // a cell further on in layer order whose box reaches back over it.
+        Ground(730, 130, 32, 32),
+        {false, 740, 200, -50, -140, 100, 200, "Lake"},
+        Ground(1200, 100, 32, 32, "Grass"),
+        {true, 1000, 100, 0, 10, 32, 20, "Wall"},
+        Scenery(1100, 100, 32, 32, "Small_Vegetal"),
+    }};
+};
+
+struct BF_Scenario {
+    const char* Name;
+    Character_Kind Kind;
+    Rect Box;
+    bool Correct;
+    bool Result;
+    Rect Expected;
+};
+
+TEST_F(Battlefield_Collisions, Scenarios) {
+    const Character_Kind skeleton = Character_Kind::Monster_Skeleton;
+    const std::vector<BF_Scenario> scenarios = {
+        {"touching an edge is no collision", skeleton, Rect(68, 100, 32, 32), true, true, Rect(68, 100, 32, 32)},
+        {"touching a corner is no collision", skeleton, Rect(68, 68, 32, 32), true, true, Rect(68, 68, 32, 32)},
+        {"a square overlap goes out sideways, to the near side", skeleton, Rect(90, 90, 32, 32), true, false,
+         Rect(68, 90, 32, 32)},
+        {"an overlap past the middle goes out the far side", skeleton, Rect(125, 100, 32, 32), true, false,
+         Rect(132, 100, 32, 32)},
+        {"a wide overlap goes out downward", skeleton, Rect(100, 125, 32, 32), true, false, Rect(100, 132, 32, 32)},
+        {"a wide overlap goes out upward", skeleton, Rect(100, 80, 32, 32), true, false, Rect(100, 68, 32, 32)},
+        {"the second cell is tested against the moved box", skeleton, Rect(410, 120, 20, 20), true, false,
+         Rect(380, 132, 20, 20)},
+        {"cells after one lying right of and below the box are still tested", skeleton, Rect(700, 100, 20, 20), true,
+         false, Rect(670, 100, 20, 20)},
+        {"scenery collides through its box, not its picture", skeleton, Rect(1005, 100, 10, 10), true, true,
+         Rect(1005, 100, 10, 10)},
+        {"scenery pushes out of its box", skeleton, Rect(1005, 105, 10, 10), true, false, Rect(1005, 100, 10, 10)},
+        {"small scenery never blocks", Character_Kind::Player, Rect(1105, 105, 10, 10), true, true,
+         Rect(1105, 105, 10, 10)},
+        {"an allowed ground never collides: a skeleton on grass", skeleton, Rect(1205, 105, 10, 10), true, true,
+         Rect(1205, 105, 10, 10)},
+        {"an allowed ground never collides: anyone on a lake", Character_Kind::Character, Rect(105, 105, 10, 10),
+         true, true, Rect(105, 105, 10, 10)},
+        {"an empty box meets nothing", skeleton, Rect(110, 110, 0, 0), true, true, Rect(110, 110, 0, 0)},
+        {"without correction, blocked and left as it was", skeleton, Rect(90, 90, 32, 32), false, false,
+         Rect(90, 90, 32, 32)},
+        {"without correction, free", skeleton, Rect(10, 10, 20, 20), false, true, Rect(10, 10, 20, 20)},
+        {"half out of the field: clamped in, false with nothing else met", skeleton, Rect(-10, 300, 20, 20), true,
+         false, Rect(0, 300, 20, 20)},
+        {"past the far edge: clamped in", skeleton, Rect(1990, 990, 20, 20), true, false, Rect(1980, 980, 20, 20)},
+        {"out of the field without correction: false, untouched", skeleton, Rect(1990, 10, 20, 20), false, false,
+         Rect(1990, 10, 20, 20)},
+    };
+    for (const BF_Scenario& s : scenarios) {
+        SCOPED_TRACE(s.Name);
+        Kind_Character character(s.Kind);
+        character.Place(0, 0, 0, 0, s.Box.getw(), s.Box.geth());
+        character.Infos().Collision_Rect = s.Box;
+        EXPECT_EQ(AI::Manage_Collisions_BF(*field, character, s.Correct), s.Result);
+        EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(s.Expected));
+    }
+}
+
+TEST_F(Battlefield_Collisions, ClampsIntoASmallerAllowedArea) {
+    Kind_Character character(Character_Kind::Player);
+    character.Place(0, 0, 0, 0, 20, 20);
+    character.Infos().Allowed_Area = Rect(500, 500, 100, 100);
+    struct Row {
+        const char* Name;
+        Rect Box;
+        bool Correct, Result;
+        Rect Expected;
+    };
+    const std::vector<Row> rows = {
+        {"inside", Rect(520, 520, 20, 20), true, true, Rect(520, 520, 20, 20)},
+        {"exactly on the far edges", Rect(580, 580, 20, 20), false, true, Rect(580, 580, 20, 20)},
+        {"one pixel over the right edge", Rect(581, 520, 20, 20), false, false, Rect(581, 520, 20, 20)},
+        {"one pixel over the top edge", Rect(520, 499, 20, 20), false, false, Rect(520, 499, 20, 20)},
+        {"over the right edge and above", Rect(590, 450, 20, 20), true, false, Rect(580, 500, 20, 20)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        character.Infos().Collision_Rect = row.Box;
+        EXPECT_EQ(AI::Manage_Collisions_BF(*field, character, row.Correct), row.Result);
+        EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(row.Expected));
+    }
+}
+
+TEST_F(Battlefield_Collisions, ErrorsOfTheTerrainTestAreChained) {
+    class Failing : public Kind_Character {
+    public:
+        Failing() : Kind_Character(Character_Kind::Player) {}
+        bool Check_BG_Type_Allowed(const std::string&) override { throw std::runtime_error("no ground rule"); }
+    } character;
+    character.Place(0, 0, 0, 0, 20, 20);
+    character.Infos().Collision_Rect = Rect(105, 105, 10, 10);
+    EXPECT_EQ(Thrown([&] { AI::Manage_Collisions_BF(*field, character, true); }),
+              "Error In AI::Manage_Collisions_BF() : no ground rule");
+    EXPECT_EQ(Thrown([&] { AI::Manage_Collisions_Full(character, *field, true); }),
+              "Error In AI::Manage_Collisions_Full() : Error In AI::Manage_Collisions_BF() : no ground rule");
+}
+
+// --- Against the other characters ---
+
+struct Other {
+    int X, Y, X_Modifier, Y_Modifier, W, H;
+};
+
+struct CH_Scenario {
+    const char* Name;
+    std::vector<Other> Others; // registered in this order
+    int X, Y;                  // the moving character's position...
+    Rect Box;                  // ...and the box it wants
+    bool Register_Mover;
+    bool Correct;
+    bool Result;
+    Rect Expected;
+};
+
+class Character_Collisions : public ::testing::Test {
+protected:
+    void SetUp() override { Characters_Map::Instance().Clear(); }
+    void TearDown() override { Characters_Map::Instance().Clear(); }
+};
+
+TEST_F(Character_Collisions, Scenarios) {
+    const std::vector<CH_Scenario> scenarios = {
+        {"touching characters do not collide", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(80, 100, 20, 20), false,
+         true, true, Rect(80, 100, 20, 20)},
+        {"an overlap is pushed out", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(85, 100, 20, 20), false, true, false,
+         Rect(80, 100, 20, 20)},
+        {"the box comes from the other's position and modifiers", {{90, 80, 10, 20, 10, 10}}, 50, 50,
+         Rect(100, 90, 10, 10), false, true, true, Rect(100, 90, 10, 10)},
+        {"pushed out of the first in map order, then the second against the moved box",
+         {{120, 70, 0, 0, 20, 20}, {100, 100, 0, 0, 20, 20}}, 50, 50, Rect(105, 110, 20, 20), false, true, false,
+         Rect(100, 80, 20, 20)},
+        {"the mover's own entry is passed over", {{100, 100, 0, 0, 20, 20}}, 200, 200, Rect(200, 200, 20, 20), true,
+         true, true, Rect(200, 200, 20, 20)},
+        {"so is another character standing exactly where the mover stands", {{300, 300, 0, 0, 20, 20}}, 300, 300,
+         Rect(305, 300, 20, 20), false, true, true, Rect(305, 300, 20, 20)},
+        {"without correction: blocked, the box as it was", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(85, 100, 20, 20),
+         false, false, false, Rect(85, 100, 20, 20)},
+    };
+    for (const CH_Scenario& s : scenarios) {
+        SCOPED_TRACE(s.Name);
+        Characters_Map::Instance().Clear();
+        std::vector<std::unique_ptr<Kind_Character>> others;
+        for (const Other& o : s.Others) {
+            others.push_back(std::make_unique<Kind_Character>(Character_Kind::NPC));
+            others.back()->Place(o.X, o.Y, o.X_Modifier, o.Y_Modifier, o.W, o.H);
+            AI::Fill_Collision_Map(others.back()->Infos().X, others.back()->Infos().Y, others.back().get());
+        }
+        Kind_Character mover(Character_Kind::Player);
+        mover.Place(s.X, s.Y, 0, 0, s.Box.getw(), s.Box.geth());
+        if (s.Register_Mover)
+            AI::Fill_Collision_Map(mover.Infos().X, mover.Infos().Y, &mover);
+        mover.Infos().Collision_Rect = s.Box;
+        EXPECT_EQ(AI::Manage_Collisions_CH(mover, s.Correct), s.Result);
+        EXPECT_EQ(Text(mover.Infos().Collision_Rect), Text(s.Expected));
+    }
+}
+
+TEST_F(Character_Collisions, TheBattlefieldFirstAndTheCharactersOnlyWhenItWasClean) {
+    const reference::Box_Field field({Ground(100, 100, 32, 32)});
+    Kind_Character near(Character_Kind::NPC), far(Character_Kind::NPC);
+    near.Place(60, 100, 0, 0, 20, 20);
+    far.Place(1510, 500, 0, 0, 20, 20);
+    AI::Fill_Collision_Map(near.Infos().X, near.Infos().Y, &near);
+    AI::Fill_Collision_Map(far.Infos().X, far.Infos().Y, &far);
+    Kind_Character mover(Character_Kind::Player);
+    mover.Place(0, 0, 0, 0, 32, 32);
+
+    // Out of the lake onto the other character: the call ends with the lake.
+    mover.Infos().Collision_Rect = Rect(90, 90, 32, 32);
+    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, true));
+    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(68, 90, 32, 32)");
+
+    mover.Infos().Collision_Rect = Rect(1500, 500, 20, 20);
+    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, true));
+    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(1490, 500, 20, 20)");
+
+    mover.Infos().Collision_Rect = Rect(1500, 500, 20, 20);
+    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, false));
+    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(1500, 500, 20, 20)");
+
+    mover.Infos().Collision_Rect = Rect(1000, 500, 20, 20);
+    EXPECT_TRUE(AI::Manage_Collisions_Full(mover, *field, true));
+}
+
+// --- The register ---
+
+class Register : public ::testing::Test {
+protected:
+    void SetUp() override { Characters_Map::Instance().Clear(); }
+    void TearDown() override { Characters_Map::Instance().Clear(); }
+
+    // Positions of the entries, in register order.
+    static std::string Order() {
+        std::string text;
+        for (const Characters_Map::Entry& entry : Characters_Map::Instance().Entries())
+            text += "(" + std::to_string(*entry.X) + "," + std::to_string(*entry.Y) + ")";
+        return text;
+    }
+
+    Kind_Character* Add(int x, int y) {
+        characters.push_back(std::make_unique<Kind_Character>(Character_Kind::NPC));
+        characters.back()->Place(x, y, 0, 0, 10, 10);
+        AI::Fill_Collision_Map(characters.back()->Infos().X, characters.back()->Infos().Y, characters.back().get());
+        return characters.back().get();
+    }
+
+    std::vector<std::unique_ptr<Kind_Character>> characters;
+};
+
+TEST_F(Register, OrderedByPositionWhenInsertedNotAfterwards) {
+    Kind_Character* first = Add(50, 50);
+    Add(10, 10);
+    Add(50, 20);
+    Add(10, 60);
+    EXPECT_EQ(Order(), "(10,10)(10,60)(50,20)(50,50)");
+
+    // Entries show where their characters are now, but keep their place...
+    first->Infos().X = 5;
+    EXPECT_EQ(Order(), "(10,10)(10,60)(50,20)(5,50)");
+    // ...and a newcomer goes before the first entry that is greater now.
+    Add(30, 0);
+    EXPECT_EQ(Order(), "(10,10)(10,60)(30,0)(50,20)(5,50)");
+}
+
+TEST_F(Register, AnOccupiedPlaceIsRefusedWithItsMessage) {
+    Add(100, 200);
+    Kind_Character* moved = Add(40, 40);
+    Kind_Character newcomer(Character_Kind::Monster_Worm);
+    const auto enter = [&] { AI::Fill_Collision_Map(newcomer.Infos().X, newcomer.Infos().Y, &newcomer); };
+
+    newcomer.Place(100, 200, 0, 0, 10, 10);
+    EXPECT_EQ(Thrown(enter), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 100, 200) In "
+                             "Characters_Map. The Collision Management At Creation Must Have Failed...");
+    // Where a character stands now counts, not where it was registered.
+    moved->Infos().X = 300;
+    moved->Infos().Y = -7;
+    newcomer.Place(300, -7, 0, 0, 10, 10);
+    EXPECT_EQ(Thrown(enter), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 300, -7) In "
+                             "Characters_Map. The Collision Management At Creation Must Have Failed...");
+    newcomer.Place(40, 40, 0, 0, 10, 10);
+    EXPECT_EQ(Thrown(enter), "");
+    EXPECT_EQ(Characters_Map::Instance().Size(), 3u);
+    EXPECT_TRUE(Characters_Map::Instance().Contains(&newcomer));
+}
+
+TEST_F(Register, RemovalFindsTheCharacterItselfAndClearsItAsOpponent) {
+    Kind_Character* a = Add(10, 10);
+    Kind_Character* b = Add(20, 20);
+    Kind_Character* c = Add(30, 30);
+    a->Infos().CH_Attitudes->Opponent = b;
+    c->Infos().CH_Attitudes->Opponent = b;
+    b->Infos().CH_Attitudes->Opponent = a;
+    // c now stands where b stands: only identity tells their entries apart.
+    c->Infos().X = 20;
+    c->Infos().Y = 20;
+
+    EXPECT_TRUE(Characters_Map::Instance().Remove(b));
+    EXPECT_FALSE(Characters_Map::Instance().Contains(b));
+    EXPECT_TRUE(Characters_Map::Instance().Contains(c));
+    EXPECT_EQ(Order(), "(10,10)(20,20)");
+    EXPECT_EQ(a->Infos().CH_Attitudes->Opponent, nullptr);
+    EXPECT_EQ(c->Infos().CH_Attitudes->Opponent, nullptr);
+    EXPECT_FALSE(Characters_Map::Instance().Remove(b));
+}
+
+TEST_F(Register, ADestroyedCharacterLeavesIt) {
+    Kind_Character* keeper = Add(5, 5);
+    {
+        Kind_Character gone(Character_Kind::Monster_Skeleton);
+        gone.Place(50, 50, 0, 0, 10, 10);
+        AI::Fill_Collision_Map(gone.Infos().X, gone.Infos().Y, &gone);
+        keeper->Infos().CH_Attitudes->Opponent = &gone;
+        EXPECT_EQ(Characters_Map::Instance().Size(), 2u);
+    }
+    EXPECT_EQ(Order(), "(5,5)");
+    EXPECT_EQ(keeper->Infos().CH_Attitudes->Opponent, nullptr);
+}
+
+// --- The grid size ---
+
+TEST(Grid_Size, OneFullWalkOrRunCycle) {
+    Characters_Map::Instance().Clear();
+    anim_test::Animation_Files files;
+    files.Write_Animation("Walk", anim_test::Sheet(8));
+    files.Write_Animation("Run", anim_test::Sheet(6));
+    Character_Animation walk(files.Description(), "Walk", files.folder);
+    Character_Animation run(files.Description(), "Run", files.folder);
+    Kind_Character character(Character_Kind::NPC);
+    Character_Animations_Center centre(&character, nullptr, nullptr, &walk, &run, nullptr, nullptr, nullptr, nullptr,
+                                       false);
+    struct Row {
+        const char* Name;
+        int Velocity, Run_Velocity;
+        bool Running, Animated;
+        int Side;
+    };
+    const std::vector<Row> rows = {
+        {"walking: velocity times the walk's frames", 3, 7, false, true, 24},
+        {"running: run velocity times the run's frames", 3, 7, true, true, 42},
+        {"no animations: one frame", 3, 7, false, false, 3},
+        {"running without animations", 3, 7, true, false, 7},
+        {"no speed: no step", 0, 7, false, true, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Characteristics& stats = *character.Infos().CH_Characteristics;
+        stats.Velocity = row.Velocity;
+        stats.Run_Velocity = row.Run_Velocity;
+        stats.Running = row.Running;
+        character.Infos().Animation_Center = row.Animated ? &centre : nullptr;
+        const GLINT::SDL::Point side = AI::Get_Grid_Size(character);
+        EXPECT_EQ(side.getx(), row.Side);
+        EXPECT_EQ(side.gety(), row.Side);
+    }
+    character.Infos().Animation_Center = nullptr;
+}
+
+} // namespace

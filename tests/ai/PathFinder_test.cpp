@@ -1,0 +1,238 @@
+#include "ai/PathFinder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ai/Characters_Map.hpp"
+#include "ai/Reference_Scans.hpp"
+
+using GLINT::SDL::Point;
+using GLINT::SDL::Rect;
+using reference::Ground;
+using reference::Kind_Character;
+
+namespace {
+
+std::string Text(const Point_List& path) {
+    std::string text;
+    for (const Point& p : path)
+        text += "(" + std::to_string(p.getx()) + "," + std::to_string(p.gety()) + ")";
+    return text;
+}
+
+std::string Text(const Rect& r) {
+    return "(" + std::to_string(r.getx()) + "," + std::to_string(r.gety()) + "," + std::to_string(r.getw()) + "," +
+           std::to_string(r.geth()) + ")";
+}
+
+// A skeleton (no lakes) that counts the ground questions it is asked. The
+// answers are cached per type, so on a field all grass the count tells
+// whether any probe happened at all.
+class Counting_Character : public Kind_Character {
+public:
+    Counting_Character() : Kind_Character(Character_Kind::Monster_Skeleton) {}
+    bool Check_BG_Type_Allowed(const std::string& type) override {
+        ++Questions;
+        if (type == Refused)
+            throw std::runtime_error("no rule for " + type);
+        return Kind_Character::Check_BG_Type_Allowed(type);
+    }
+    int Questions = 0;
+    std::string Refused;
+};
+
+Point P(int x, int y) { return Point(static_cast<Sint16>(x), static_cast<Sint16>(y)); }
+
+class Path_Finder : public ::testing::Test {
+protected:
+    void SetUp() override { Characters_Map::Instance().Clear(); }
+
+    // Searches from (x, y) for a 10 x 10 box at the position, on a grid of 20.
+    static Point_List Search(const reference::Box_Field& field, Counting_Character& character, int x, int y,
+                             Point destination, Point grid = P(20, 20)) {
+        if (character.Infos().CB_Width == 0)
+            character.Place(x, y, 0, 0, 10, 10);
+        PathFinder finder;
+        const Point_List path = finder.Get_Path(P(x, y), destination, grid, character, *field);
+        EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(character.Infos().Home_Collision_Rect()));
+        return path;
+    }
+};
+
+TEST_F(Path_Finder, CostIsTheOctileDistance) {
+    struct Row {
+        const char* Name;
+        int Ax, Ay, Bx, By;
+        float Cost;
+    };
+    const std::vector<Row> rows = {
+        {"same place", 7, -3, 7, -3, 0.0f},
+        {"straight along x", 0, 0, 3, 0, 3.0f},
+        {"straight along y, backwards", 0, 0, 0, -4, 4.0f},
+        {"pure diagonal", 0, 0, 2, 2, 2.0f * std::sqrt(2.0f)},
+        {"diagonal then straight", 10, 10, 13, 15, 3.0f * std::sqrt(2.0f) + 2.0f},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_FLOAT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), row.Cost);
+        EXPECT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), PathFinder::Cost(row.Bx, row.By, row.Ax, row.Ay));
+    }
+}
+
+TEST_F(Path_Finder, ShortCutsWithoutAnyProbe) {
+    const reference::Box_Field field({Ground(0, 0, 2000, 1000, "Grass")});
+    struct Row {
+        const char* Name;
+        int X, Y;
+        Point Destination, Grid;
+        const char* Path;
+    };
+    // The box is 20 x 20 at (X + 5, Y + 10); the 3 x 3 box around it starts a box's size up and left.
+    const std::vector<Row> rows = {
+        {"the start itself", 100, 100, P(100, 100), P(20, 20), ""},
+        {"a destination whose box overlaps the character's", 100, 100, P(110, 95), P(20, 20), "(110,95)"},
+        {"inside the 3 x 3 box", 100, 100, P(140, 145), P(20, 20), "(140,145)"},
+        {"inside the 3 x 3 box raised to the field's corner", 5, 5, P(50, 52), P(20, 20), "(50,52)"},
+        {"no step to walk with", 100, 100, P(300, 100), P(0, 20), ""},
+        {"no step along y", 100, 100, P(300, 100), P(20, 0), ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Counting_Character character;
+        character.Place(row.X, row.Y, 5, 10, 20, 20);
+        // Wherever the rectangle was left, it ends on the character.
+        character.Infos().Collision_Rect.setx(0);
+        EXPECT_EQ(Text(Search(field, character, row.X, row.Y, row.Destination, row.Grid)), row.Path);
+        EXPECT_EQ(character.Questions, 0);
+    }
+    // On the 3 x 3 box's edge it takes a search (box 20 x 20 at the position: the edges fall on the lattice).
+    Counting_Character character;
+    character.Place(100, 100, 0, 0, 20, 20);
+    EXPECT_EQ(Text(Search(field, character, 100, 100, P(140, 100))), "(120,100)(140,100)");
+    EXPECT_GT(character.Questions, 0);
+}
+
+TEST_F(Path_Finder, BlockedDestinations) {
+    struct Row {
+        const char* Name;
+        std::vector<reference::Placed_Box> Lakes;
+        const char* Last; // the destination the search ran to; "" for no path
+    };
+    // From (100, 100) to (200, 100), grid 20, box 10 x 10.
+    const std::vector<Row> rows = {
+        // Each free ring cell closer than the first destination replaces the
+        // destination, and the next candidates are taken around the new one.
+        {"moved to a closer free cell of the first ring", {Ground(200, 100, 10, 10)}, "(180,80)"},
+        {"only cells farther than the destination are free", {Ground(150, 0, 60, 1000)}, ""},
+        {"nothing free in two rings", {Ground(150, 50, 110, 110)}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const reference::Box_Field field(row.Lakes);
+        Counting_Character character;
+        const Point_List path = Search(field, character, 100, 100, P(200, 100));
+        EXPECT_EQ(path.empty() ? "" : Text(Point_List(1, path.back())), row.Last);
+    }
+}
+
+TEST_F(Path_Finder, SecondRingWhenTheFirstHasNothingCloser) {
+    // Lakes above and below the row of the start, and across it from x = 175:
+    // the destination and its whole first ring are under water; of the second
+    // ring only (160, 100) is free, and nothing around it afterwards.
+    const reference::Box_Field field(
+        {Ground(115, 50, 200, 50), Ground(115, 111, 200, 50), Ground(175, 100, 200, 11)});
+    Counting_Character character;
+    EXPECT_EQ(Text(Search(field, character, 100, 100, P(200, 100))), "(120,100)(140,100)(160,100)");
+}
+
+TEST_F(Path_Finder, NoWayOut) {
+    // Every neighbour of the start under a lake: the open list runs dry.
+    std::vector<reference::Placed_Box> lakes;
+    for (int i = -1; i <= 1; ++i)
+        for (int j = -1; j <= 1; ++j)
+            if (i != 0 || j != 0)
+                lakes.push_back(Ground(100 + 20 * i, 100 + 20 * j, 10, 10));
+    const reference::Box_Field field(lakes);
+    Counting_Character character;
+    EXPECT_EQ(Text(Search(field, character, 100, 100, P(300, 300))), "");
+}
+
+TEST_F(Path_Finder, TiesGoToTheSmallerHThenXThenY) {
+    struct Row {
+        const char* Name;
+        reference::Placed_Box Lake;
+        Point Destination;
+        const char* Path;
+    };
+    // One lake cell between start and destination: two ways round, equal in F and H.
+    const std::vector<Row> rows = {
+        {"above and below: the smaller y", Ground(120, 100, 10, 10), P(140, 100), "(120,80)(140,100)"},
+        {"left and right: the smaller x", Ground(100, 120, 10, 10), P(100, 140), "(80,120)(100,140)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const reference::Box_Field field({row.Lake});
+        Counting_Character character;
+        // The destination, met while expanding the first way round, ties on F with
+        // the other way and wins on H.
+        EXPECT_EQ(Text(Search(field, character, 100, 100, row.Destination)), row.Path);
+    }
+}
+
+TEST_F(Path_Finder, GivesUpAfter250ExpandedNodes) {
+    // A wall with a gap at its lower end: the way round is long.
+    const reference::Box_Field field({Ground(200, 0, 10, 940)}, 1000, 1000);
+    Counting_Character far, near;
+    EXPECT_EQ(Text(Search(field, far, 100, 500, P(300, 500))), "");
+    // The gap is real: from near it, the same crossing is found.
+    EXPECT_FALSE(Search(field, near, 100, 860, P(300, 860)).empty());
+}
+
+TEST_F(Path_Finder, NodesOnTheCharactersOwnBoxNeedNoProbe) {
+    // Standing in a lake it may not enter (pushed there, say): the first
+    // steps still overlap its own box, so it can walk out.
+    const reference::Box_Field field({Ground(0, 0, 130, 1000)});
+    Counting_Character character;
+    character.Place(100, 100, 0, 0, 30, 30);
+    EXPECT_EQ(Text(Search(field, character, 100, 100, P(200, 100), P(10, 10))),
+              "(110,100)(120,100)(130,100)(140,100)(150,100)(160,100)(170,100)(180,100)(190,100)(200,100)");
+}
+
+TEST_F(Path_Finder, ErrorsAreChainedAndTheBoxPutBack) {
+    const reference::Box_Field field({Ground(0, 0, 2000, 1000, "Grass"), Ground(80, 100, 10, 10, "Sand"),
+                                      Ground(400, 100, 10, 10, "Sand")});
+    struct Row {
+        const char* Name;
+        Point Destination;
+        const char* Message;
+    };
+    const std::vector<Row> rows = {
+        {"probing the destination", P(400, 100),
+         "PathFinder::Get_Path(), PathFinder::Convert_Dest_To_Reachable(), Error In AI::Manage_Collisions_BF() : "
+         "no rule for Sand"},
+        {"probing a neighbour", P(300, 100),
+         "PathFinder::Get_Path(), PathFinder::Add_Available_Adjacents_To_Open_List(), Error In "
+         "AI::Manage_Collisions_BF() : no rule for Sand"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Counting_Character character;
+        character.Refused = "Sand";
+        character.Place(100, 100, 3, 4, 10, 10);
+        std::string message;
+        try {
+            PathFinder finder;
+            finder.Get_Path(P(100, 100), row.Destination, P(20, 20), character, *field);
+        } catch (const std::logic_error& e) {
+            message = e.what();
+        }
+        EXPECT_EQ(message, row.Message);
+        EXPECT_EQ(Text(character.Infos().Collision_Rect), "(103,104,10,10)");
+    }
+}
+
+} // namespace

@@ -1,0 +1,439 @@
+#pragma once
+
+// The collision test and the path search written the plain way: every cell
+// of both layers walked in order for each test, the open and closed lists as
+// maps ordered by position, the best open node found by walking them, every
+// node probed afresh. Slow, and obviously right; the game's indexed versions
+// must give exactly the same answers. Beside them, what the AI tests share:
+// characters that answer the terrain questions as each kind does, and small
+// battlefields written for a test.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../battlefield/BF_Fixture.hpp"
+#include "battlefield/BattleField.hpp"
+#include "battlefield/Terrain_Rules.hpp"
+#include "characters/Character.hpp"
+#include "characters/Point_List.hpp"
+#include "media/Point.hpp"
+#include "media/Rect.hpp"
+
+namespace reference {
+
+// A character answering the terrain questions as one kind of the game does.
+class Kind_Character : public Character {
+public:
+    explicit Kind_Character(Character_Kind kind) : Kind(kind) {}
+    bool Check_BG_Type_Allowed(const std::string& type) override { return ::Check_BG_Type_Allowed(Kind, type); }
+    bool Check_Env_Type_Allowed(const std::string& type) override { return ::Check_Env_Type_Allowed(Kind, type); }
+
+    // Position and box; the collision rectangle set on them, the whole field allowed.
+    void Place(int x, int y, int xModifier, int yModifier, int width, int height) {
+        CH_Base_All_Infos& infos = Infos();
+        infos.X = x;
+        infos.Y = y;
+        infos.X_Modifier = xModifier;
+        infos.Y_Modifier = yModifier;
+        infos.CB_Width = width;
+        infos.CB_Height = height;
+        infos.Collision_Rect = infos.Home_Collision_Rect();
+        infos.Allowed_Area = GLINT::SDL::Rect(0, 0, static_cast<Uint16>(BF_Width), static_cast<Uint16>(BF_Height));
+    }
+
+    const Character_Kind Kind;
+};
+
+inline const char* Kind_Name(Character_Kind kind) {
+    switch (kind) {
+    case Character_Kind::Player:
+        return "player";
+    case Character_Kind::NPC:
+        return "NPC";
+    case Character_Kind::Monster_Skeleton:
+        return "skeleton";
+    case Character_Kind::Monster_Worm:
+        return "worm";
+    case Character_Kind::Character:
+        return "character";
+    }
+    return "?";
+}
+
+// A placed sprite's collision box, in battlefield pixels.
+struct Layer_Cell {
+    int X, Y, W, H;
+    const BattleField_Sprite* Sprite;
+};
+
+// Both layers of a battlefield, every cell in layer order (empty boxes too),
+// each with its sprite looked up once.
+struct World {
+    explicit World(const BattleField& battlefield)
+        : Background(Read(battlefield.Get_BG_Layer(), battlefield.Get_BG_Mapping())),
+          Environment(Read(battlefield.Get_Env_Layer(), battlefield.Get_Env_Mapping())) {}
+
+    static std::vector<Layer_Cell> Read(const BF_Layer& layer, const BF_Sprite_Mapping& mapping) {
+        std::vector<Layer_Cell> cells;
+        for (const auto& placed : layer) {
+            const BattleField_Sprite* sprite = mapping.at(placed.second->Id);
+            cells.push_back({placed.first.first + sprite->Get_X_Modifier(),
+                             placed.first.second + sprite->Get_Y_Modifier(), sprite->Get_CB_Width(),
+                             sprite->Get_CB_Height(), sprite});
+        }
+        return cells;
+    }
+
+    std::vector<Layer_Cell> Background;
+    std::vector<Layer_Cell> Environment;
+};
+
+struct Area {
+    int X, Y, W, H;
+};
+
+// Empty (0 x 0) unless the two share a positive width and height.
+inline Area Intersect(const GLINT::SDL::Rect& r, const Area& b) {
+    const int x = std::max<int>(r.getx(), b.X), y = std::max<int>(r.gety(), b.Y);
+    const int w = std::min<int>(r.getx() + r.getw(), b.X + b.W) - x;
+    const int h = std::min<int>(r.gety() + r.geth(), b.Y + b.H) - y;
+    if (w <= 0 || h <= 0)
+        return {0, 0, 0, 0};
+    return {x, y, w, h};
+}
+
+inline bool Is_Candidate(const GLINT::SDL::Rect& r, const Area& b) {
+    return b.X + b.W >= r.getx() && b.Y + b.H >= r.gety() && b.X <= r.getx() + r.getw() &&
+           b.Y <= r.gety() + r.geth();
+}
+
+// The overlap rule: a candidate collides when the intersection is not empty.
+inline bool Collides(const GLINT::SDL::Rect& r, const Area& b) {
+    if (!Is_Candidate(r, b))
+        return false;
+    const Area i = Intersect(r, b);
+    return i.W != 0 || i.H != 0;
+}
+
+inline void Push_Out(GLINT::SDL::Rect& r, const Area& b) {
+    const Area i = Intersect(r, b);
+    if (i.W <= i.H) {
+        if (i.X > b.X + b.W / 2)
+            r.setx(static_cast<Sint16>(b.X + b.W));
+        else
+            r.setx(static_cast<Sint16>(b.X - r.getw()));
+    } else {
+        if (i.Y > b.Y + b.H / 2)
+            r.sety(static_cast<Sint16>(b.Y + b.H));
+        else
+            r.sety(static_cast<Sint16>(b.Y - r.geth()));
+    }
+}
+
+// False: with correct = false, a forbidden cell was met.
+template <class Allows>
+bool Scan_Layer(const std::vector<Layer_Cell>& cells, GLINT::SDL::Rect& r, bool correct, Allows allows) {
+    for (const Layer_Cell& cell : cells) {
+        const Area b{cell.X, cell.Y, cell.W, cell.H};
+        if (!Collides(r, b))
+            continue;
+        if (allows(cell.Sprite->Get_Type()))
+            continue;
+        if (!correct)
+            return false;
+        Push_Out(r, b);
+    }
+    return true;
+}
+
+// The battlefield test: allowed area, then every ground cell, then every
+// scenery cell, asking the character's own (uncached) terrain answers.
+inline bool Manage_Collisions_BF(const World& world, Character_Base& character, bool correct) {
+    CH_Base_All_Infos& infos = character.Infos();
+    GLINT::SDL::Rect& r = infos.Collision_Rect;
+    const GLINT::SDL::Rect saved = r;
+    const GLINT::SDL::Rect& a = infos.Allowed_Area;
+    if (correct) {
+        r.setx(static_cast<Sint16>(std::min<int>(std::max<int>(r.getx(), a.getx()), a.getx() + a.getw() - r.getw())));
+        r.sety(static_cast<Sint16>(std::min<int>(std::max<int>(r.gety(), a.gety()), a.gety() + a.geth() - r.geth())));
+    } else if (r.getx() < a.getx() || r.getx() + r.getw() > a.getx() + a.getw() || r.gety() < a.gety() ||
+               r.gety() + r.geth() > a.gety() + a.geth()) {
+        return false;
+    }
+    if (!Scan_Layer(world.Background, r, correct,
+                    [&](const std::string& type) { return character.Check_BG_Type_Allowed(type); }))
+        return false;
+    if (!Scan_Layer(world.Environment, r, correct,
+                    [&](const std::string& type) { return character.Check_Env_Type_Allowed(type); }))
+        return false;
+    return r == saved;
+}
+
+inline float Cost(int ax, int ay, int bx, int by) {
+    const int dx = std::abs(ax - bx), dy = std::abs(ay - by);
+    const int m = std::min(dx, dy);
+    return static_cast<float>(std::sqrt(2.0)) * static_cast<float>(m) + static_cast<float>(dx + dy) -
+           static_cast<float>(2 * m);
+}
+
+// A* step by step, the plain way: probe, then closed-list check; a
+// linear walk for the best node.
+class Literal_PathFinder {
+public:
+    struct Node {
+        float G = 0.0f, H = 0.0f, F = 0.0f;
+        int Parent_X = 0, Parent_Y = 0;
+    };
+    using Key = std::pair<int, int>;
+
+    explicit Literal_PathFinder(const World& world) : Field(world) {}
+
+    // Probes made and nodes expanded by the last search.
+    long Probe_Count = 0;
+    std::size_t Expanded = 0;
+
+    Point_List Get_Path(const GLINT::SDL::Point& start, const GLINT::SDL::Point& destination,
+                        const GLINT::SDL::Point& gridSize, Character_Base& character) {
+        CH_Base_All_Infos& infos = character.Infos();
+        Probe_Count = 0;
+        Expanded = 0;
+        Open.clear();
+        Closed.clear();
+        Path.clear();
+        Point_List result;
+        try {
+            result = Search(start, destination, gridSize, character);
+        } catch (...) {
+            Restore(infos);
+            throw;
+        }
+        Restore(infos);
+        Expanded = Closed.size();
+        return result;
+    }
+
+private:
+    static void Restore(CH_Base_All_Infos& infos) {
+        infos.Collision_Rect.setx(static_cast<Sint16>(infos.X + infos.X_Modifier));
+        infos.Collision_Rect.sety(static_cast<Sint16>(infos.Y + infos.Y_Modifier));
+    }
+
+    static bool Overlap(int x, int y, int w, int h, const GLINT::SDL::Rect& b) {
+        return x + w > b.getx() && b.getx() + b.getw() > x && y + h > b.gety() && b.gety() + b.geth() > y;
+    }
+
+    bool Probe(int x, int y, Character_Base& character) {
+        ++Probe_Count;
+        CH_Base_All_Infos& infos = character.Infos();
+        infos.Collision_Rect.setx(static_cast<Sint16>(x + infos.X_Modifier));
+        infos.Collision_Rect.sety(static_cast<Sint16>(y + infos.Y_Modifier));
+        return Manage_Collisions_BF(Field, character, false);
+    }
+
+    Point_List Search(const GLINT::SDL::Point& start, const GLINT::SDL::Point& destination,
+                      const GLINT::SDL::Point& gridSize, Character_Base& character) {
+        CH_Base_All_Infos& infos = character.Infos();
+        if (destination == start)
+            return {};
+        Start = {start.getx(), start.gety()};
+        Home = GLINT::SDL::Rect(static_cast<Sint16>(infos.X + infos.X_Modifier),
+                                static_cast<Sint16>(infos.Y + infos.Y_Modifier), infos.Collision_Rect.getw(),
+                                infos.Collision_Rect.geth());
+        if (Overlap(destination.getx() + infos.X_Modifier, destination.gety() + infos.Y_Modifier, infos.CB_Width,
+                    infos.CB_Height, Home))
+            return {destination};
+        int nx = start.getx() + infos.X_Modifier - infos.CB_Width;
+        int ny = start.gety() + infos.Y_Modifier - infos.CB_Height;
+        if (nx < 0)
+            nx = 0;
+        if (ny < 0)
+            ny = 0;
+        if (destination.getx() > nx && destination.getx() < nx + 3 * infos.CB_Width && destination.gety() > ny &&
+            destination.gety() < ny + 3 * infos.CB_Height)
+            return {destination};
+        if (gridSize.getx() == 0 || gridSize.gety() == 0)
+            return {};
+        Grid = {gridSize.getx(), gridSize.gety()};
+        Destination = {destination.getx(), destination.gety()};
+        if (!Convert_Dest_To_Reachable(character))
+            return {};
+
+        Node first;
+        first.H = first.F = Cost(Start.first, Start.second, Destination.first, Destination.second);
+        first.Parent_X = Start.first;
+        first.Parent_Y = Start.second;
+        Open[Start] = first;
+        Add_To_Closed_List(Start);
+        Key current = Start;
+        for (;;) {
+            Add_Available_Adjacents_To_Open_List(current, character);
+            if (Open.empty() || Closed.size() >= 250)
+                break;
+            current = Best_Node();
+            Add_To_Closed_List(current);
+            if (current == Destination) {
+                Set_Path();
+                break;
+            }
+        }
+        return Path;
+    }
+
+    static std::uint32_t Squared(Key a, Key b) {
+        const std::uint32_t dx = static_cast<std::uint32_t>(a.first - b.first);
+        const std::uint32_t dy = static_cast<std::uint32_t>(a.second - b.second);
+        return dx * dx + dy * dy;
+    }
+
+    bool Convert_Dest_To_Reachable(Character_Base& character) {
+        if (Probe(Destination.first, Destination.second, character))
+            return true;
+        const Key kept = Destination;
+        const std::uint32_t bar = Squared(Start, Destination);
+        for (int i = -1; i <= 1; ++i)
+            for (int j = -1; j <= 1; ++j) {
+                if (i == 0 && j == 0)
+                    continue;
+                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
+                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
+                    Destination = c;
+            }
+        if (Destination != kept)
+            return true;
+        for (int i = -2; i <= 2; ++i)
+            for (int j = -2; j <= 2; ++j) {
+                if (std::abs(i) != 2 && std::abs(j) != 2)
+                    continue;
+                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
+                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
+                    Destination = c;
+            }
+        return Destination != kept;
+    }
+
+    void Add_Available_Adjacents_To_Open_List(Key k, Character_Base& character) {
+        const CH_Base_All_Infos& infos = character.Infos();
+        for (int i = -1; i <= 1; ++i)
+            for (int j = -1; j <= 1; ++j) {
+                if (i == 0 && j == 0)
+                    continue;
+                const int x = k.first + i * Grid.first, y = k.second + j * Grid.second;
+                const bool passable =
+                    Overlap(x + infos.X_Modifier, y + infos.Y_Modifier, infos.CB_Width, infos.CB_Height, Home) ||
+                    Probe(x, y, character);
+                if (!passable)
+                    continue;
+                if (Closed.count({x, y}))
+                    continue;
+                Node node;
+                node.G = Closed[k].G + Cost(x, y, k.first, k.second);
+                node.H = Cost(x, y, Destination.first, Destination.second);
+                node.F = node.G + node.H;
+                node.Parent_X = k.first;
+                node.Parent_Y = k.second;
+                const auto open = Open.find({x, y});
+                if (open == Open.end())
+                    Open[{x, y}] = node;
+                else if (node.F < open->second.F)
+                    open->second = node;
+                if (node.H == 0.0f)
+                    return;
+            }
+    }
+
+    Key Best_Node() const {
+        auto best = Open.begin();
+        for (auto it = Open.begin(); it != Open.end(); ++it)
+            if (it->second.F < best->second.F || (it->second.F == best->second.F && it->second.H < best->second.H))
+                best = it;
+        return best->first;
+    }
+
+    void Add_To_Closed_List(Key k) {
+        const auto open = Open.find(k);
+        if (open == Open.end())
+            throw std::logic_error("Not present in Open_List !!! Can't Erase It !");
+        Closed[k] = open->second;
+        Open.erase(open);
+    }
+
+    void Set_Path() {
+        Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(Destination.first), static_cast<Sint16>(Destination.second)));
+        Node node = Closed.at(Destination);
+        while (Key{node.Parent_X, node.Parent_Y} != Start) {
+            Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(node.Parent_X), static_cast<Sint16>(node.Parent_Y)));
+            node = Closed.at({node.Parent_X, node.Parent_Y});
+        }
+    }
+
+    const World& Field;
+    std::map<Key, Node> Open, Closed;
+    Point_List Path;
+    Key Start, Destination, Grid;
+    GLINT::SDL::Rect Home;
+};
+
+// --- Small fields for the tests ---
+
+// A box of ground (or scenery) placed on a test field: the sprite at (X, Y)
+// with its collision box offset by the modifiers, of the given type.
+struct Placed_Box {
+    bool Scenery;
+    int X, Y, X_Modifier, Y_Modifier, W, H;
+    std::string Type;
+};
+
+inline Placed_Box Ground(int x, int y, int w, int h, const std::string& type = "Lake") {
+    return {false, x, y, 0, 0, w, h, type};
+}
+inline Placed_Box Scenery(int x, int y, int w, int h, const std::string& type = "Wall") {
+    return {true, x, y, 0, 0, w, h, type};
+}
+
+// A battlefield written to a temporary folder, each box a sprite of its own.
+class Box_Field {
+public:
+    explicit Box_Field(const std::vector<Placed_Box>& boxes, int width = 2000, int height = 1000) {
+        const char* const bg = "BF_BG_Sprite_Mapping";
+        const char* const env = "BF_Env_Sprite_Mapping";
+        std::string bgElements, envElements, background, environment;
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const Placed_Box& box = boxes[i];
+            const int id = static_cast<int>(i) + 1;
+            const std::string name = "box" + std::to_string(id);
+            Files.Write_Sprite(name, box.Type, 8, 8, id % 6,
+                               "<CollisionBox_Dimensions><X_Modifier>" + std::to_string(box.X_Modifier) +
+                                   "</X_Modifier><Y_Modifier>" + std::to_string(box.Y_Modifier) +
+                                   "</Y_Modifier><CB_Width>" + std::to_string(box.W) + "</CB_Width><CB_Height>" +
+                                   std::to_string(box.H) + "</CB_Height></CollisionBox_Dimensions>",
+                               1, 1);
+            if (box.Scenery) {
+                envElements += bf_test::BF_Fixture::Element(env, id, name + ".xml");
+                environment += bf_test::BF_Fixture::Sprite("Environment", box.X, box.Y, id);
+            } else {
+                bgElements += bf_test::BF_Fixture::Element(bg, id, name + ".xml");
+                background += bf_test::BF_Fixture::Sprite("Background", box.X, box.Y, id);
+            }
+        }
+        Files.Write_Mapping(Files.Section(bg, Files.folder.c_str(), bgElements) +
+                            Files.Section(env, Files.folder.c_str(), envElements));
+        Field = std::make_unique<BattleField>(Files.Write_Description(
+            "<Background>" + background + "</Background><Environment>" + environment + "</Environment>", 0, width,
+            height));
+    }
+
+    const BattleField& operator*() const { return *Field; }
+
+    bf_test::BF_Fixture Files;
+    std::unique_ptr<BattleField> Field;
+};
+
+} // namespace reference

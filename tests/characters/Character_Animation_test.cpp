@@ -1,0 +1,189 @@
+#include "characters/Character_Animation.hpp"
+
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+#include "characters/Animation_Set.hpp"
+#include "characters/Animation_Fixture.hpp"
+
+using anim_test::Animation_Files;
+using anim_test::Sheet;
+using anim_test::Tag;
+using GLINT::SDL::Rect;
+
+namespace {
+
+const std::string Prefix = "Error In Character_Animation Constructor : ";
+
+class Character_Animation_Test : public ::testing::Test {
+protected:
+    std::string Load_Error(const std::string& key) {
+        try {
+            Character_Animation animation(files.Description(), key.c_str(), files.folder);
+        } catch (const std::logic_error& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    Animation_Files files;
+};
+
+} // namespace
+
+TEST_F(Character_Animation_Test, ReadsTimingAndFrameTable) {
+    files.Write_Animation("walk", Sheet{3, 16, 20, 120, Tag("KeyFrame", 2)});
+    Character_Animation walk(files.Description(), "walk", files.folder);
+
+    EXPECT_EQ(walk.File, files.Path("walk.xml"));
+    EXPECT_EQ(walk.Frames, 3);
+    EXPECT_EQ(walk.KeyFrame, 2);
+    EXPECT_EQ(walk.Frames_Interval, 120u);
+    ASSERT_NE(walk.Sheet, nullptr);
+    EXPECT_EQ(walk.Sheet->getWidth(), 48);
+    EXPECT_EQ(walk.Sheet->getHeight(), 160);
+    ASSERT_EQ(walk.Frame_Table.size(), 24u);
+    // Facing picks the row, the frame the column.
+    EXPECT_EQ(walk.Frame(2, 1), Rect(16, 40, 16, 20));
+    EXPECT_EQ(walk.Frame(7, 2), Rect(32, 140, 16, 20));
+    // A facing outside the eight rows reads row 0 rather than past the table.
+    EXPECT_EQ(walk.Frame(8, 1), Rect(16, 0, 16, 20));
+    EXPECT_EQ(walk.Frame(-1, 2), Rect(32, 0, 16, 20));
+}
+
+TEST_F(Character_Animation_Test, OptionalValuesAndTheirDefaults) {
+    struct Scenario {
+        const char* name;
+        std::string body;
+        Uint32 interval;
+        Uint32 effectiveInterval;
+        int keyFrame;
+    };
+    const std::string size = Tag("Width", 8) + Tag("Height", 8);
+    const Scenario scenarios[] = {
+        {"one frame, no interval", Tag("Frames", 1) + size, 1, 1, 0},
+        {"one frame ignores its interval", Tag("Frames", 1) + Tag("Frames_Interval", 250) + size, 1, 1, 0},
+        {"interval 0 is used as 1", Tag("Frames", 2) + Tag("Frames_Interval", 0) + size, 0, 1, 0},
+        {"key frame given", Tag("Frames", 2) + Tag("Frames_Interval", 40) + Tag("KeyFrame", 1) + size, 40, 40, 1},
+    };
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        files.Write_Animation("anim", s.body, 8, 8, 2);
+        Character_Animation animation(files.Description(), "anim", files.folder);
+        EXPECT_EQ(animation.Frames_Interval, s.interval);
+        EXPECT_EQ(animation.Interval(), s.effectiveInterval);
+        EXPECT_EQ(animation.KeyFrame, s.keyFrame);
+    }
+}
+
+TEST_F(Character_Animation_Test, ReadsOnlyTheModifiersPresent) {
+    struct Scenario {
+        const char* name;
+        std::string extra;
+        Sint16 x, y, cbX, cbY, cbW, cbH;
+    };
+    const Scenario scenarios[] = {
+        {"all six", Tag("Coordinates_n_CB_Modifier",
+                        Tag("X_Modifier", -3) + Tag("Y_Modifier", 4) + Tag("CB_X_Modifier", 5) +
+                            Tag("CB_Y_Modifier", -6) + Tag("CB_W_Modifier", -7) + Tag("CB_H_Modifier", 8)),
+         -3, 4, 5, -6, -7, 8},
+        {"some of them", Tag("Coordinates_n_CB_Modifier", Tag("Y_Modifier", 2) + Tag("CB_W_Modifier", 9)), 0, 2, 0,
+         0, 9, 0},
+        {"outside their section they are not modifiers", Tag("X_Modifier", 11), 0, 0, 0, 0, 0, 0},
+    };
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        files.Write_Animation("anim", Sheet{1, 8, 8, 100, s.extra});
+        Character_Animation animation(files.Description(), "anim", files.folder);
+        EXPECT_EQ(animation.X_Modifier, s.x);
+        EXPECT_EQ(animation.Y_Modifier, s.y);
+        EXPECT_EQ(animation.CB_X_Modifier, s.cbX);
+        EXPECT_EQ(animation.CB_Y_Modifier, s.cbY);
+        EXPECT_EQ(animation.CB_W_Modifier, s.cbW);
+        EXPECT_EQ(animation.CB_H_Modifier, s.cbH);
+    }
+}
+
+TEST_F(Character_Animation_Test, RefusesFilesItCannotPlay) {
+    struct Scenario {
+        const char* name;
+        std::string body;
+        int columns, rows;
+        std::string expected; // the whole message when exact, else a part of it
+        bool exact;
+    };
+    const std::string file = files.Path("anim.xml");
+    const std::string size = Tag("Width", 8) + Tag("Height", 8);
+    const Scenario scenarios[] = {
+        {"no frame", Tag("Frames", 0) + size, 1, 8, Prefix + "Animation has less than one frame !", true},
+        {"several frames without interval", Tag("Frames", 3) + size, 3, 8,
+         Prefix + "Frames_Interval not set but the animation has more than one frame!", true},
+        {"key frame past the last", Tag("Frames", 3) + Tag("Frames_Interval", 50) + Tag("KeyFrame", 3) + size, 3, 8,
+         file, false},
+        {"negative key frame", Tag("Frames", 1) + Tag("KeyFrame", -1) + size, 1, 8, file, false},
+        {"zero width", Tag("Frames", 1) + Tag("Width", 0) + Tag("Height", 8), 1, 8, file, false},
+        {"negative height", Tag("Frames", 1) + Tag("Width", 8) + Tag("Height", -8), 1, 8, file, false},
+        {"sheet narrower than its frames", Tag("Frames", 3) + Tag("Frames_Interval", 50) + size, 2, 8, file, false},
+        {"sheet shorter than eight facings", Tag("Frames", 1) + size, 1, 7, file, false},
+        {"no frame count", size, 1, 8, "Frames", false},
+    };
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        files.Write_Animation("anim", s.body, 8, 8, s.columns, s.rows);
+        const std::string message = Load_Error("anim");
+        if (s.exact) {
+            EXPECT_EQ(message, s.expected);
+        } else {
+            EXPECT_EQ(message.rfind(Prefix, 0), 0u) << message;
+            EXPECT_NE(message.find(s.expected), std::string::npos) << message;
+        }
+    }
+}
+
+TEST_F(Character_Animation_Test, MissingSheetOrKeyIsAConstructorError) {
+    files.Write_Animation("anim", Sheet{});
+    std::remove(files.Path("anim.bmp").c_str());
+    EXPECT_EQ(Load_Error("anim").rfind(Prefix, 0), 0u);
+    EXPECT_EQ(Load_Error("no_such_key").rfind(Prefix, 0), 0u);
+}
+
+TEST_F(Character_Animation_Test, ColourKeyedSheetTakesTheDisplayFormat) {
+    const std::string key =
+        Tag("TS_ColorKey_RGB", Tag("ColorKey_R", 255) + Tag("ColorKey_G", 0) + Tag("ColorKey_B", 255));
+    files.Write_Animation("anim", Sheet{2, 8, 8, 100, key});
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    ASSERT_NE(SDL_SetVideoMode(64, 48, 16, SDL_SWSURFACE), nullptr) << SDL_GetError();
+    {
+        Character_Animation animation(files.Description(), "anim", files.folder);
+        EXPECT_EQ(animation.Sheet->getDepth(), 16);
+        EXPECT_TRUE(animation.Sheet->getFlags() & SDL_SRCCOLORKEY);
+    }
+    SDL_Quit();
+    {
+        // No display: the sheet stays as read, keyed.
+        Character_Animation animation(files.Description(), "anim", files.folder);
+        EXPECT_EQ(animation.Sheet->getDepth(), 24);
+        EXPECT_TRUE(animation.Sheet->getFlags() & SDL_SRCCOLORKEY);
+    }
+}
+
+TEST_F(Character_Animation_Test, AnimationSetClearDeletesSharedSheetsOnce) {
+    files.Write_Animation("stop", Sheet{});
+    files.Write_Animation("death", Sheet{});
+    Animation_Set set;
+    set.Stop = new Character_Animation(files.Description(), "stop", files.folder);
+    set.Walk = set.Run = set.Attack = set.Hit = set.Stop;
+    set.Death = new Character_Animation(files.Description(), "death", files.folder);
+    EXPECT_FALSE(set.Empty());
+    // A double deletion here is what the sanitizer builds would catch.
+    set.Clear();
+    EXPECT_TRUE(set.Empty());
+    EXPECT_EQ(set.Walk, nullptr);
+    EXPECT_EQ(set.Death, nullptr);
+    set.Clear();
+}
