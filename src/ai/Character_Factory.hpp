@@ -14,6 +14,10 @@
 #include "shell/Error_Chain.hpp"
 
 class Actionables_Manager;
+class Monster_Skeleton;
+class Monster_Worm;
+class NPC_Merchant;
+class NPC_OHS_Guard;
 
 // Owns every character of one kind T: the kind's template read once from its
 // description file, the sheets they all play, the characters themselves.
@@ -21,6 +25,9 @@ class Actionables_Manager;
 template <class T>
 class Character_Factory : public Character_Factory_Base {
 public:
+    // The kind's description file, one per kind.
+    static const char* const Description_File;
+
     Character_Factory() : Template(std::make_unique<CH_Base_All_Infos>()) {}
     ~Character_Factory() override {
         for (Character_Base* character : Characters)
@@ -28,8 +35,8 @@ public:
         Characters.clear();
     }
 
-    virtual std::vector<Character_Base*>& Create_Characters(BattleField&, std::vector<Character_Base*>&,
-                                                            Actionables_Manager*) {
+    std::vector<Character_Base*>& Create_Characters(BattleField&, std::vector<Character_Base*>&,
+                                                    Actionables_Manager*) override {
         return Characters;
     }
 
@@ -50,8 +57,8 @@ public:
         });
     }
 
-    virtual std::vector<Character_Base*>& Generate_New_Monster(BattleField&, std::vector<Character_Base*>&,
-                                                               Actionables_Manager*) {
+    std::vector<Character_Base*>& Generate_New_Monster(BattleField&, std::vector<Character_Base*>&,
+                                                       Actionables_Manager*) override {
         return Characters;
     }
 
@@ -68,3 +75,12 @@ protected:
     std::list<Point_List> Patrol_Paths;
     std::vector<Character_Base*> Characters;
 };
+
+template <>
+const char* const Character_Factory<NPC_Merchant>::Description_File;
+template <>
+const char* const Character_Factory<NPC_OHS_Guard>::Description_File;
+template <>
+const char* const Character_Factory<Monster_Skeleton>::Description_File;
+template <>
+const char* const Character_Factory<Monster_Worm>::Description_File;

@@ -6,6 +6,7 @@
 #include "media/Mutex.hpp"
 #include "media/Rect.hpp"
 
+class Actionables_Manager;
 class BattleField;
 class Character_Base;
 
@@ -20,6 +21,14 @@ public:
     Character_Factory_Base(const Character_Factory_Base&) = delete;
     Character_Factory_Base& operator=(const Character_Factory_Base&) = delete;
 
+    // Makes the kind's characters at the start; returns the factory's own list.
+    virtual std::vector<Character_Base*>& Create_Characters(BattleField& battlefield,
+                                                            std::vector<Character_Base*>& characters,
+                                                            Actionables_Manager* actionables) = 0;
+    // Called by the generation timer: may add one monster.
+    virtual std::vector<Character_Base*>& Generate_New_Monster(BattleField& battlefield,
+                                                               std::vector<Character_Base*>& characters,
+                                                               Actionables_Manager* actionables) = 0;
     // Every character recomputes its endurance, then acts.
     virtual void Characters_Behavior(BattleField& battlefield) = 0;
     virtual void Show(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) = 0;

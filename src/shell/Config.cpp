@@ -157,6 +157,10 @@ void Read_Dev_Config() {
     Check_Range(Dev_Config_File, "AI_CHOOSE_DESTINATION_PS", S::AI_CHOOSE_DESTINATION_PS, 1, 6000,
                 "1 to 6000");
     Check_Directions();
+    // Counts of monsters: a negative one would wrap round in the factories' comparisons.
+    Check_Range(Dev_Config_File, "INITIAL_MONSTERS", S::INITIAL_MONSTERS, 0, std::numeric_limits<int>::max(), "0 or more");
+    Check_Range(Dev_Config_File, "MAX_MONSTERS_SIMULTANEOUSLY", S::MAX_MONSTERS_SIMULTANEOUSLY, 0,
+                std::numeric_limits<int>::max(), "0 or more");
 }
 
 } // namespace

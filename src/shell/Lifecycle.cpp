@@ -2,20 +2,31 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include <SDL/SDL.h>
 
+#include "ai/Character_Factory_Base.hpp"
+#include "ai/Monster_Factory.hpp"
+#include "ai/NPC_Factory.hpp"
 #include "battlefield/BattleField.hpp"
+#include "characters/Monster_Skeleton.hpp"
+#include "characters/Monster_Worm.hpp"
+#include "characters/NPC_Merchant.hpp"
+#include "characters/NPC_OHS_Guard.hpp"
 #include "interface/Render_Engine.hpp"
 #include "interface/Sounds_And_Musics.hpp"
+#include "items/Actionables_Manager.hpp"
 #include "media/Font.hpp"
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
+#include "media/NewTimer.hpp"
 #include "media/RGBSurface.hpp"
 #include "media/ScopedLock.hpp"
 #include "media/Window.hpp"
 #include "media/WorldLock.hpp"
 #include "shell/Config.hpp"
+#include "shell/Daemons.hpp"
 #include "shell/Error_Chain.hpp"
 #include "shell/Game_Settings.hpp"
 
@@ -46,7 +57,19 @@ const char* const Icon_File = "Varnholt_ico.png";
 
 // The game's objects, created by ImplementEverything and deleted by CleanUp.
 BattleField* Battlefield = nullptr;
+Actionables_Manager* Actionables = nullptr;
+std::vector<Character_Factory_Base*>* Factories = nullptr;
+std::vector<Character_Base*>* Characters = nullptr;
+Daemons* Game_Daemons = nullptr;
 Render_Engine* Engine_Of_The_Game = nullptr;
+GLINT::SDL::NewTimer<Daemons>* Generation_Timer = nullptr;
+GLINT::SDL::NewTimer<Daemons>* Victory_Timer = nullptr;
+
+template <class Factory>
+void Add_Factory(GLINT::SDL::Window& window, int progress, const char* message) {
+    window.UpdateLoadingScreen(progress, message);
+    Factories->push_back(new Factory());
+}
 
 } // namespace
 
@@ -114,8 +137,30 @@ void ImplementEverything() {
         window.UpdateLoadingScreen(10, "Implemeting Battlefield");
         Battlefield = new BattleField();
 
+        window.UpdateLoadingScreen(20, "Implemeting Actionables Manager");
+        Actionables = new Actionables_Manager();
+
+        window.UpdateLoadingScreen(25, "Creating Vectors");
+        Factories = new std::vector<Character_Factory_Base*>();
+        Characters = new std::vector<Character_Base*>();
+
+        Add_Factory<NPC_Factory<NPC_Merchant>>(window, 40, "Creating NPC Merchant Factory");
+        Add_Factory<NPC_Factory<NPC_OHS_Guard>>(window, 45, "Creating NPC OHS Guard Factory");
+        Add_Factory<Monster_Factory<Monster_Skeleton>>(window, 50, "Creating Monster Skeleton Factory");
+        Add_Factory<Monster_Factory<Monster_Worm>>(window, 55, "Creating Monster Worm Factory");
+        Log_Entry("Factories Creation: OK ");
+
+        window.UpdateLoadingScreen(60, "Creating Characters");
+        for (Character_Factory_Base* factory : *Factories)
+            factory->Create_Characters(*Battlefield, *Characters, Actionables);
+        Log_Entry("NPCs + Monsters Creation: OK ");
+
+        window.UpdateLoadingScreen(75, "Creating Daemons");
+        Game_Daemons = new Daemons(Battlefield, Factories, Characters, Actionables);
+
         window.UpdateLoadingScreen(90, "Creating Render Engine");
         Engine_Of_The_Game = new Render_Engine(Battlefield);
+        Engine_Of_The_Game->Set_Factories(Factories);
         window.setEngine(Engine_Of_The_Game);
     });
 }
@@ -126,6 +171,10 @@ void RunGame() {
         window.UpdateLoadingScreen(100, "Enjoy");
         window.HideLoadingScreen();
         Play_Music();
+        Daemons::Start_Game_Time();
+        Generation_Timer = new GLINT::SDL::NewTimer<Daemons>(
+            Game_Daemons, &Daemons::Generate_Monsters, static_cast<unsigned>(Game_Settings::MONSTERS_GENERATION_INTERVAL));
+        Victory_Timer = new GLINT::SDL::NewTimer<Daemons>(Game_Daemons, &Daemons::Check_Victory, 1000);
         window.mainLoop(static_cast<unsigned>(Game_Settings::FRAMES_PER_SECOND), 25);
     });
 }
@@ -135,7 +184,23 @@ bool CleanUp() {
         // Timer callbacks see the shutdown and return without touching anything;
         // the ones already running finish before the lock is ours.
         GLINT::SDL::WorldLock::beginShutdown();
+        // 1 and 2. The timers: stopping waits for a callback in progress.
+        delete Generation_Timer;
+        Generation_Timer = nullptr;
+        delete Victory_Timer;
+        Victory_Timer = nullptr;
         GLINT::SDL::ScopedLock world(GLINT::SDL::WorldLock::mutex());
+
+        // 3. Each factory, with its characters, then the list.
+        if (Factories) {
+            for (Character_Factory_Base* factory : *Factories)
+                delete factory;
+            delete Factories;
+            Factories = nullptr;
+        }
+        // 5. The characters list; its characters belong to the factories and the player.
+        delete Characters;
+        Characters = nullptr;
 
         // 6. The battlefield.
         delete Battlefield;
@@ -143,6 +208,12 @@ bool CleanUp() {
         // 9. The render engine: the window keeps its pointer but never calls it again.
         delete Engine_Of_The_Game;
         Engine_Of_The_Game = nullptr;
+        // 10. The daemons.
+        delete Game_Daemons;
+        Game_Daemons = nullptr;
+        // 13. The actionables manager.
+        delete Actionables;
+        Actionables = nullptr;
 
         // The sounds go before the mixer, which outlives main.
         Release_Sounds_And_Musics();
