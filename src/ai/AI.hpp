@@ -20,6 +20,8 @@ public:
     // --- Collisions ---
     // Registers the character at its live position; throws when the place is taken.
     static void Fill_Collision_Map(const int& x, const int& y, Character_Base* character);
+    // The register keeps the addresses: a temporary would leave it pointing nowhere.
+    static void Fill_Collision_Map(int&& x, int&& y, Character_Base* character) = delete;
     // With correct false: is the collision rectangle free of the allowed
     // area's edges and of forbidden sprites? With correct true: pushes the
     // rectangle out of them and answers whether nothing had to move.

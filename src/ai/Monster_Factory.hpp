@@ -116,28 +116,31 @@ public:
     }
 
     void Set_Life_Bar_Infos() {
-        const std::string file = Life_Bar_File;
         Chain_Errors("From Monster_Factory::Set_Life_Bar_Infos(), ", "Unhandled Error in Monster_Factory::Set_Life_Bar_Infos",
-                     [&] {
-                         XML_Manager::Validate_File(file);
-                         const std::string image = XML_Manager::Get_Option_String(file, "Tileset_Filename");
-                         if (XML_Manager::Check_Node_Exists(file, "Tileset_ColorKey")) {
-                             const Uint8 a = XML_Manager::Check_Node_Exists(file, "TS_CK_A")
-                                                 ? static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_A"))
-                                                 : 255;
-                             const GLINT::SDL::RGBAColor key(static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_R")),
-                                                             static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_G")),
-                                                             static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_B")), a);
-                             Life_Bars = std::make_unique<GLINT::SDL::RGBSurface>(key, image);
-                         } else {
-                             Life_Bars = std::make_unique<GLINT::SDL::RGBSurface>(image);
-                         }
-                         // Kept in 8 bits, as the file's format has them.
-                         const Uint8 width = static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "Bars_Width"));
-                         const Uint8 height = static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "Bars_Height"));
-                         Full_Bar = GLINT::SDL::Rect(0, 0, width, height);
-                         Current_Bar = GLINT::SDL::Rect(0, static_cast<Sint16>(height), width, height);
-                     });
+                     [&] { Read_Life_Bar_File(Life_Bar_File, Life_Bars, Full_Bar, Current_Bar); });
+    }
+
+    // The bars' tileset and strips: the full-length strip on top, the life strip under it.
+    static void Read_Life_Bar_File(const std::string& file, std::unique_ptr<GLINT::SDL::RGBSurface>& bars,
+                                   GLINT::SDL::Rect& fullBar, GLINT::SDL::Rect& currentBar) {
+        XML_Manager::Validate_File(file);
+        const std::string image = XML_Manager::Get_Option_String(file, "Tileset_Filename");
+        if (XML_Manager::Check_Node_Exists(file, "Tileset_ColorKey")) {
+            const Uint8 a = XML_Manager::Check_Node_Exists(file, "TS_CK_A")
+                                ? static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_A"))
+                                : 255;
+            const GLINT::SDL::RGBAColor key(static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_R")),
+                                            static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_G")),
+                                            static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "TS_CK_B")), a);
+            bars = std::make_unique<GLINT::SDL::RGBSurface>(key, image);
+        } else {
+            bars = std::make_unique<GLINT::SDL::RGBSurface>(image);
+        }
+        // Kept in 8 bits, as the file's format has them.
+        const Uint8 width = static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "Bars_Width"));
+        const Uint8 height = static_cast<Uint8>(XML_Manager::Get_Option_Value(file, "Bars_Height"));
+        fullBar = GLINT::SDL::Rect(0, 0, width, height);
+        currentBar = GLINT::SDL::Rect(0, static_cast<Sint16>(height), width, height);
     }
 
     void Clean_Monster_Factory() {

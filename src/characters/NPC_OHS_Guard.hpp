@@ -5,8 +5,6 @@
 // The village guard: walks his round with his sword drawn.
 class NPC_OHS_Guard : public NPC_Base {
 public:
-    static const char* const Sword_File;
-
     // An unregistered guard, for probing places.
     NPC_OHS_Guard() = default;
     // A guard made from his kind's template, registered at its position, sword in hand.

@@ -148,6 +148,7 @@ TEST_F(Combat_Test, DeathDropsTheBagAtTheBoxCentreOrNamesWhatIsMissing) {
         EXPECT_EQ(std::string(e.what()), "From Character_Base::Death(), Actionables_Manager Not Set !");
     }
     struct Recorder : Actionables_Manager {
+        Recorder() : Actionables_Manager(Without_Contents{}) {}
         void Drop_Items(int x, int y, bool byPlayer) override {
             X = x;
             Y = y;

@@ -1,0 +1,3 @@
+#include "items/Armor.hpp"
+
+Armor::Armor() = default;

@@ -1,0 +1,6 @@
+#include "items/Bow.hpp"
+
+Bow::Bow() {
+    Subtype = 1;
+    Class_Constant = 3;
+}

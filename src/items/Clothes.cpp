@@ -1,0 +1,3 @@
+#include "items/Clothes.hpp"
+
+Clothes::Clothes() = default;

@@ -1,0 +1,5 @@
+#include "items/Distant_Weapon.hpp"
+
+Distant_Weapon::Distant_Weapon() {
+    Type = Distant;
+}

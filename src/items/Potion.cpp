@@ -1,0 +1,3 @@
+#include "items/Potion.hpp"
+
+Potion::Potion() { Category = Potion_Item; }

@@ -1,0 +1,3 @@
+#include "items/Throw_Weapon.hpp"
+
+Throw_Weapon::Throw_Weapon() = default;
