@@ -121,6 +121,17 @@ void Character_Animations_Center::Set_Character_Movement_Values(const Character_
                  });
 }
 
+void Character_Animations_Center::Hand_Over_To(Character_Animations_Center& next) {
+    if (&next == this)
+        return;
+    Current_Frame = next.Current_Frame;
+    Reference_Time = next.Reference_Time;
+    if (Applied) {
+        next.Applied = Applied;
+        Applied = nullptr;
+    }
+}
+
 // --- Stop ---
 
 void Character_Animations_Center::Stop_Animation_Play() {

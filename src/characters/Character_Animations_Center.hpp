@@ -45,6 +45,10 @@ public:
     // Applies the sheet's position and collision-box modifiers to the character.
     void Set_Character_Movement_Values(const Character_Animation* animation);
     void Clean_Character_Animations_Center();
+    // A character changing sets (the player drawing a weapon): this outgoing
+    // centre takes next's frame and reference time, and next takes over the
+    // sheet modifiers in force so that the character does not shift.
+    void Hand_Over_To(Character_Animations_Center& next);
 
     int Get_Current_Frame() const { return Current_Frame; }
     Uint32 Get_Last_Step() const { return Last_Step; }

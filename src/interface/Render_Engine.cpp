@@ -5,7 +5,10 @@
 
 #include "ai/Character_Factory_Base.hpp"
 #include "battlefield/BattleField.hpp"
+#include "items/Actionables_Manager.hpp"
+#include "characters/Player.hpp"
 #include "data/XML_Manager.hpp"
+#include "interface/GUI.hpp"
 #include "media/Logger.hpp"
 #include "media/ScopedLock.hpp"
 #include "shell/Error_Chain.hpp"
@@ -44,6 +47,10 @@ void Render_Engine::Set_Camera_Focus(int x, int y) {
     Set_Following_Camera();
 }
 
+const GLINT::SDL::Rect& Render_Engine::Get_Camera() const {
+    return The_Player ? The_Player->Get_Camera() : Camera;
+}
+
 void Render_Engine::Set_Following_Camera() {
     // The lower bound first: a field smaller than the screen gives a negative camera.
     const int x = std::min(std::max(Focus_X + Sprite_Width / 2 - Game_Settings::Current_Screen_Width / 2, 0),
@@ -56,23 +63,37 @@ void Render_Engine::Set_Following_Camera() {
 
 void Render_Engine::prerender(unsigned long) {
     Log_Errors(GameLog, " Render_Engine::prerender(), ", "Unhandled Error In Render_Engine::prerender()", [&] {
-        // The player's behaviour (while the state is below 7, player dead) and
-        // the interface's logic run here.
+        // A dead player (state 7) and the credits (8) leave the hero as he fell.
+        if (The_Player && Game_Settings::GLOBAL_GAME_STATE < 7) {
+            The_Player->Infos().CH_Characteristics->Calculate_Real_Endurance();
+            The_Player->Behavior(*Battlefield);
+        }
+        if (Interface)
+            Interface->Logic();
     });
 }
 
 void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
     Chain_Errors("From Render_Engine::render(), ", "Unhandled Error In Render_Engine::render()", [&] {
+        const GLINT::SDL::Rect& camera = Get_Camera();
         // The default ground, then the ground layer.
-        Battlefield->Render_Ground(Camera, screen);
-        // Chests and bags and the player go here too, between the layers.
+        Battlefield->Render_Ground(camera, screen);
+        // Chests and bags, the hero and everyone else, between the layers.
+        if (Actionables)
+            Actionables->Show_Actionables(camera, screen);
+        if (The_Player && Game_Settings::GLOBAL_GAME_STATE < 7)
+            The_Player->Show(camera, screen);
         if (Factories)
             for (Character_Factory_Base* factory : *Factories) {
                 GLINT::SDL::ScopedLock hold(factory->Get_Mutex());
-                factory->Show(Camera, screen);
+                factory->Show(camera, screen);
             }
-        Battlefield->Render_Env(Camera, screen);
-        // Then the interface and the player's bars, over everything.
+        Battlefield->Render_Env(camera, screen);
+        // The interface and the player's bars, over everything.
+        if (Interface)
+            Interface->Draw(screen);
+        if (The_Player)
+            The_Player->Show_Characteristics_Bars(screen);
     });
 }
 
@@ -99,6 +120,12 @@ bool Render_Engine::resize(int width, int height) {
         Camera.setw(static_cast<Uint16>(std::max(0, width)));
         Camera.seth(static_cast<Uint16>(std::max(0, height)));
         Set_Following_Camera();
+        if (The_Player) {
+            The_Player->Set_Camera_Size(width, height);
+            The_Player->Set_Following_Camera();
+        }
+        if (Interface)
+            Interface->UpdateTopContainerDimensions();
         GameLog.safeEntry("Resize : OK ");
         return true;
     });

@@ -9,13 +9,16 @@
 
 class BattleField;
 class Character_Factory_Base;
+class Actionables_Manager;
+class GUI;
+class Player;
 
 // The game's engine in the window's main loop: draws the battlefield back to
 // front around the camera every frame and follows window size changes.
 //
-// Until the player exists the camera is a screen-sized rectangle centred on
-// the player's start position from the player's description file; the
-// player, actionables and interface join the frame with their code.
+// The camera is the player's. Without a player (scenes and benchmarks) it is
+// a screen-sized rectangle centred on the start position of the player's
+// description file; the actionables join the frame with their code.
 class Render_Engine : public GLINT::SDL::Engine {
 public:
     static const char* const Player_File;
@@ -36,7 +39,14 @@ public:
     // scenery and act after each frame; not owned.
     void Set_Factories(std::vector<Character_Factory_Base*>* factories) { Factories = factories; }
 
-    const GLINT::SDL::Rect& Get_Camera() const { return Camera; }
+    // The player moved and drawn every frame, whose camera the field is seen
+    // through, and the interface run and drawn over it; not owned.
+    void Set_Player(Player* player) { The_Player = player; }
+    void Set_GUI(GUI* gui) { Interface = gui; }
+    void Set_Actionables(Actionables_Manager* actionables) { Actionables = actionables; }
+
+    // The player's camera once there is a player, else the start-position one.
+    const GLINT::SDL::Rect& Get_Camera() const;
     // Centres the camera on (x, y) + half a sprite, kept inside the field.
     void Set_Camera_Focus(int x, int y);
 
@@ -45,6 +55,9 @@ private:
 
     BattleField* Battlefield;
     std::vector<Character_Factory_Base*>* Factories = nullptr;
+    Player* The_Player = nullptr;
+    GUI* Interface = nullptr;
+    Actionables_Manager* Actionables = nullptr;
     GLINT::SDL::Rect Camera;
     int Focus_X = 0;
     int Focus_Y = 0;

@@ -22,7 +22,7 @@ bool DefaultKeyboard::handleKeyEvent(const Key& key, bool pressed) {
         MediaContext::instance().requestQuit();
         return true;
     case KeyF4:
-        if (pressed && ModifierNames::isModPressed(ModifierNames::Alt))
+        if (pressed && key.isModHeld(ModifierNames::Alt))
             MediaContext::instance().requestQuit();
         return true;
     case KeyF11:

@@ -12,5 +12,11 @@ Key::Key(const SDL_keysym& keysym)
 
 Key::Key(int key, int mod, Uint16 unicode) : key(key), mod(mod), unicode(unicode) {}
 
+bool Key::isModHeld(int modifier) const {
+    if (mod != ModifierNames::None)
+        return (ModifierNames::toSDL(mod) & ModifierNames::toSDL(modifier)) != 0;
+    return ModifierNames::isModPressed(modifier);
+}
+
 } // namespace SDL
 } // namespace GLINT

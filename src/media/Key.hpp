@@ -17,6 +17,13 @@ public:
     int getMod() const { return mod; }
     Uint16 getUnicode() const { return unicode; }
 
+    // Was that modifier (a ModifierNames number; "Alt" means either Alt) held
+    // when the key went down or up? Read from the event itself: SDL's global
+    // state is updated when events are pumped, so by the time a queued event
+    // is handled a quick chord is already released there. The global state
+    // answers only when the event's own state is not one the table names.
+    bool isModHeld(int modifier) const;
+
 private:
     int key;
     int mod;

@@ -14,6 +14,10 @@
 #include "characters/Monster_Worm.hpp"
 #include "characters/NPC_Merchant.hpp"
 #include "characters/NPC_OHS_Guard.hpp"
+#include "characters/Player.hpp"
+#include "interface/GUI.hpp"
+#include "interface/KeyboardInput.hpp"
+#include "interface/MouseInput.hpp"
 #include "interface/Render_Engine.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "items/Actionables_Manager.hpp"
@@ -62,8 +66,13 @@ std::vector<Character_Factory_Base*>* Factories = nullptr;
 std::vector<Character_Base*>* Characters = nullptr;
 Daemons* Game_Daemons = nullptr;
 Render_Engine* Engine_Of_The_Game = nullptr;
+GUI* Interface = nullptr;
+Player* Game_Player = nullptr;
+KeyboardInput* Game_Keyboard = nullptr;
+MouseInput* Game_Mouse = nullptr;
 GLINT::SDL::NewTimer<Daemons>* Generation_Timer = nullptr;
 GLINT::SDL::NewTimer<Daemons>* Victory_Timer = nullptr;
+GLINT::SDL::NewTimer<Actionables_Manager>* Erosion_Timer = nullptr;
 
 template <class Factory>
 void Add_Factory(GLINT::SDL::Window& window, int progress, const char* message) {
@@ -134,6 +143,9 @@ void ImplementEverything() {
     Chain_Errors("", "Unhandled Exception Occured In ImplementEverything()", [] {
         GLINT::SDL::Window& window = Game_Window();
 
+        window.UpdateLoadingScreen(5, "Implemeting Interface");
+        Interface = new GUI();
+
         window.UpdateLoadingScreen(10, "Implemeting Battlefield");
         Battlefield = new BattleField();
 
@@ -143,6 +155,13 @@ void ImplementEverything() {
         window.UpdateLoadingScreen(25, "Creating Vectors");
         Factories = new std::vector<Character_Factory_Base*>();
         Characters = new std::vector<Character_Base*>();
+
+        window.UpdateLoadingScreen(30, "Creating Player");
+        Game_Player = new Player(*Battlefield);
+        Game_Player->Set_Following_Camera();
+        Game_Player->Infos().Actionables = Actionables;
+        Log_Entry("Player Creation: OK ");
+        Characters->push_back(Game_Player);
 
         Add_Factory<NPC_Factory<NPC_Merchant>>(window, 40, "Creating NPC Merchant Factory");
         Add_Factory<NPC_Factory<NPC_OHS_Guard>>(window, 45, "Creating NPC OHS Guard Factory");
@@ -158,9 +177,20 @@ void ImplementEverything() {
         window.UpdateLoadingScreen(75, "Creating Daemons");
         Game_Daemons = new Daemons(Battlefield, Factories, Characters, Actionables);
 
+        window.UpdateLoadingScreen(80, "Creating User keyboard input");
+        Game_Keyboard = new KeyboardInput(Game_Player, Interface);
+        window.getEventDispatcher().setKeyboard(Game_Keyboard);
+
+        window.UpdateLoadingScreen(85, "Creating User mouse input");
+        Game_Mouse = new MouseInput(Game_Player, Interface);
+        window.getEventDispatcher().setMouse(Game_Mouse);
+
         window.UpdateLoadingScreen(90, "Creating Render Engine");
         Engine_Of_The_Game = new Render_Engine(Battlefield);
+        Engine_Of_The_Game->Set_Player(Game_Player);
+        Engine_Of_The_Game->Set_GUI(Interface);
         Engine_Of_The_Game->Set_Factories(Factories);
+        Engine_Of_The_Game->Set_Actionables(Actionables);
         window.setEngine(Engine_Of_The_Game);
     });
 }
@@ -174,6 +204,8 @@ void RunGame() {
         Daemons::Start_Game_Time();
         Generation_Timer = new GLINT::SDL::NewTimer<Daemons>(
             Game_Daemons, &Daemons::Generate_Monsters, static_cast<unsigned>(Game_Settings::MONSTERS_GENERATION_INTERVAL));
+        Erosion_Timer = new GLINT::SDL::NewTimer<Actionables_Manager>(
+            Actionables, &Actionables_Manager::Check_Drops_Erosion, static_cast<unsigned>(Game_Settings::CHECK_DROPS_EROSION));
         Victory_Timer = new GLINT::SDL::NewTimer<Daemons>(Game_Daemons, &Daemons::Check_Victory, 1000);
         window.mainLoop(static_cast<unsigned>(Game_Settings::FRAMES_PER_SECOND), 25);
     });
@@ -189,6 +221,8 @@ bool CleanUp() {
         Generation_Timer = nullptr;
         delete Victory_Timer;
         Victory_Timer = nullptr;
+        delete Erosion_Timer;
+        Erosion_Timer = nullptr;
         GLINT::SDL::ScopedLock world(GLINT::SDL::WorldLock::mutex());
 
         // 3. Each factory, with its characters, then the list.
@@ -198,6 +232,9 @@ bool CleanUp() {
             delete Factories;
             Factories = nullptr;
         }
+        // 4. The player.
+        delete Game_Player;
+        Game_Player = nullptr;
         // 5. The characters list; its characters belong to the factories and the player.
         delete Characters;
         Characters = nullptr;
@@ -205,12 +242,24 @@ bool CleanUp() {
         // 6. The battlefield.
         delete Battlefield;
         Battlefield = nullptr;
+        // 7 and 8. The input handlers; nothing is routed to them any more.
+        if (GLINT::SDL::Window* window = MediaContext::instance().getWindow()) {
+            window->getEventDispatcher().setKeyboard(nullptr);
+            window->getEventDispatcher().setMouse(nullptr);
+        }
+        delete Game_Keyboard;
+        Game_Keyboard = nullptr;
+        delete Game_Mouse;
+        Game_Mouse = nullptr;
         // 9. The render engine: the window keeps its pointer but never calls it again.
         delete Engine_Of_The_Game;
         Engine_Of_The_Game = nullptr;
         // 10. The daemons.
         delete Game_Daemons;
         Game_Daemons = nullptr;
+        // 12. The interface.
+        delete Interface;
+        Interface = nullptr;
         // 13. The actionables manager.
         delete Actionables;
         Actionables = nullptr;

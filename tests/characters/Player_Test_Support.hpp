@@ -1,0 +1,150 @@
+#pragma once
+
+// The hero for the tests: the shipped one on the small open field, or one
+// built from files written here; the game log captured on demand.
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ai/Characters_Map.hpp"
+#include "characters/CH_Test_Support.hpp"
+#include "characters/Player.hpp"
+#include "media/Logger.hpp"
+#include "shell/Game_Clock.hpp"
+#include "Shipped_World.hpp"
+
+namespace player_test {
+
+class Log_Capture {
+public:
+    Log_Capture() : console(log.toConsole()), file(log.toFile()) {
+        log.setConsole(true);
+        log.setFile(false);
+        old = std::clog.rdbuf(text.rdbuf());
+    }
+    ~Log_Capture() {
+        std::clog.rdbuf(old);
+        log.setConsole(console);
+        log.setFile(file);
+    }
+    std::string str() const { return text.str(); }
+
+private:
+    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
+    bool console, file;
+    std::ostringstream text;
+    std::streambuf* old = nullptr;
+};
+
+inline std::string Tag(const std::string& name, const std::string& value) {
+    return "<" + name + ">" + value + "</" + name + ">";
+}
+inline std::string Tag(const std::string& name, int value) { return Tag(name, std::to_string(value)); }
+
+// A hero's files, 8 x 8 sheets of 4 frames, one DTD that lets everything through.
+class Player_Files : public bf_test::BF_Fixture {
+public:
+    Player_Files() {
+        Write("any.dtd",
+              bf_test::Loose_Dtd(
+                  {"Animation", "Animation_Center", "Player_Description", "Weapon_Styles", "Bars_Tileset",
+                   "Animation_TS_Filename", "Frames", "Frames_Interval", "Width", "Height", "Style", "Type",
+                   "Stop_Animation_Filename", "Walk_Animation_Filename", "Run_Animation_Filename",
+                   "Attack_Animation_Filename", "Hit_Animation_Filename", "Death_Animation_Filename",
+                   "Data_Root_Directory", "Default_Sprite_Width", "Default_Sprite_Height", "Coords", "Initial_X",
+                   "Initial_Y", "X_Modifier", "Y_Modifier", "CB_Width", "CB_Height", "Velocity", "Run_Velocity",
+                   "Life", "Endurance", "Armor", "Damage", "Character_Type", "Character_ID",
+                   "Primary_Attack_Animation_Center_Filename", "Primary_Attack_Style", "Secondary_Style",
+                   "Secondary_Attack_Style", "Secondary_Attack_Animation_Center_Filename", "Melee",
+                   "One_Handed_Sword_Animation_Center", "Tileset_Filename", "Bars_Width", "Bars_Height"}));
+    }
+
+    std::string File(const std::string& name, const std::string& root, const std::string& body) {
+        return Write(name, "<?xml version=\"1.0\"?>\n<!DOCTYPE " + root + " SYSTEM \"any.dtd\">\n" + Tag(root, body));
+    }
+
+    // An animation-centre file naming one sheet per slot ("Stop", "Walk"...).
+    std::string Centre(const std::string& name, const std::vector<std::string>& slots) {
+        std::string body = Tag("Style", name) + Tag("Type", name);
+        for (const std::string& slot : slots) {
+            const std::string sheet = name + "_" + slot;
+            Write_Tileset(sheet + ".bmp", 8, 8, 4, 8, 1);
+            File(sheet + ".xml", "Animation",
+                 Tag("Animation_TS_Filename", sheet + ".bmp") + Tag("Frames", 4) + Tag("Frames_Interval", 10) +
+                     Tag("Width", 8) + Tag("Height", 8));
+            body += Tag(slot + "_Animation_Filename", sheet + ".xml");
+        }
+        File(name + ".xml", "Animation_Center", body);
+        return name + ".xml";
+    }
+
+    // A hero at (400, 300), box 20 x 20 at (+4, +4), speeds 4 and 8.
+    std::string Description(const std::string& primary, const std::string& secondary = "") {
+        return File("player.xml", "Player_Description",
+                    Tag("Data_Root_Directory", folder) + Tag("Default_Sprite_Width", 32) +
+                        Tag("Default_Sprite_Height", 32) + "<Coords>" + Tag("Initial_X", 400) +
+                        Tag("Initial_Y", 300) + "</Coords>" + Tag("X_Modifier", 4) + Tag("Y_Modifier", 4) +
+                        Tag("CB_Width", 20) + Tag("CB_Height", 20) + Tag("Velocity", 4) + Tag("Run_Velocity", 8) +
+                        Tag("Life", 100) + Tag("Endurance", 60) + Tag("Armor", 1) + Tag("Damage", 4) +
+                        Tag("Character_Type", "Player") + Tag("Character_ID", "Humanoid") +
+                        Tag("Primary_Attack_Animation_Center_Filename", primary) +
+                        Tag("Primary_Attack_Style", "Unarmed") + secondary);
+    }
+
+    static std::string Multiple(const std::string& stylesFile) {
+        return "<Secondary_Style>" + Tag("Secondary_Attack_Style", "Multiple") + "</Secondary_Style>" +
+               Tag("Secondary_Attack_Animation_Center_Filename", stylesFile);
+    }
+
+    // Four rows of 120 x 8, row r coloured Tile_Colour(7, 0, r), no colour key.
+    std::string Bars() {
+        Write_Tileset("bars.bmp", 120, 8, 1, 4, 7);
+        return File("bars.xml", "Bars_Tileset",
+                    Tag("Tileset_Filename", Path("bars.bmp")) + Tag("Bars_Width", 120) + Tag("Bars_Height", 8));
+    }
+
+};
+
+// The shipped hero on the open field, the game's directions, an 800 x 600
+// screen and a clock of its own.
+class Shipped_Hero : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ch_test::Use_Game_Tuning();
+        Game_Settings::Current_Screen_Width = 800;
+        Game_Settings::Current_Screen_Height = 600;
+        Characters_Map::Instance().Clear();
+        Game_Clock::Set(100000);
+        shipped::In_Game_Dir here;
+        hero = std::make_unique<Player>(*field);
+        Place(600, 300);
+    }
+    void TearDown() override {
+        hero.reset();
+        Characters_Map::Instance().Clear();
+        Game_Clock::Use_Real_Time();
+        Game_Settings::Reset();
+    }
+
+    void Place(int x, int y) {
+        hero->Infos().X = x;
+        hero->Infos().Y = y;
+        hero->Infos().Collision_Rect = hero->Infos().Home_Collision_Rect();
+    }
+    // Behaviour frames 20 ms apart.
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) {
+            Game_Clock::Advance(20);
+            hero->Behavior(*field);
+        }
+    }
+    Characteristics& Stats() { return *hero->Infos().CH_Characteristics; }
+
+    ch_test::Open_Field field;
+    std::unique_ptr<Player> hero;
+};
+
+} // namespace player_test
