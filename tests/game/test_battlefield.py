@@ -1,6 +1,7 @@
 """The battlefield on screen: the shipped map around the player's start, window resizes, a broken map."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -17,7 +18,23 @@ def windowed_config(width, height, bpp):
         text = default_config(width, height).replace("FULLSCREEN = 1", "FULLSCREEN = 0")
         with open(os.path.join(folder, "Config.ini"), "w") as f:
             f.write(text.replace("SCREEN_BPP = 16", f"SCREEN_BPP = {bpp}"))
+        townsfolk_out_of_sight(folder)
     return prepare
+
+
+def townsfolk_out_of_sight(folder):
+    """Sends the merchant and the guard to the field's far corner, standing, so
+    the village square shows the map alone."""
+    for name, x in (("c_NPC_Merchant.xml", 3000), ("c_NPC_Guard_w_OneH_Sword.xml", 3100)):
+        path = os.path.join(folder, "Data", "Characters", name)
+        with open(path) as f:
+            text = f.read()
+        text = re.sub(r"<Initial_X>\d+</Initial_X>", f"<Initial_X>{x}</Initial_X>", text)
+        text = re.sub(r"<Initial_Y>\d+</Initial_Y>", "<Initial_Y>3900</Initial_Y>", text)
+        text = re.sub(r"<Allowed_Area>.*?</Allowed_Area>", "", text, flags=re.S)
+        text = text.replace("<Default_Attitude>Guard</Default_Attitude>", "<Default_Attitude>Passive</Default_Attitude>")
+        with open(path, "w") as f:
+            f.write(text)
 
 
 def text_of(root, name, default=None):
@@ -73,11 +90,13 @@ class Map:
         return sprites
 
     def hero_and_bars(self, width, height):
-        """What the game draws over the map, as (w, h, x, y) areas: the hero's frame, his bars."""
+        """What the game draws over the map, as (w, h, x, y) areas: the hero's frame, his bars,
+        the monster counters at the top right."""
         cx, cy = self.camera(width, height)
         bars = ET.parse(self.path("Data/Interface/Player_Characteristics_Bars_TS.xml")).getroot()
         bars_w, bars_h = int(text_of(bars, "Bars_Width")), int(text_of(bars, "Bars_Height"))
-        return [(*self.player_size, self.start[0] - cx, self.start[1] - cy), (bars_w, 3 * bars_h, 0, 0)]
+        return [(*self.player_size, self.start[0] - cx, self.start[1] - cy), (bars_w, 3 * bars_h, 0, 0),
+                (420, 40, width - 420, 0)]
 
     def camera(self, width, height):
         """The screen-sized view centred on the player's start, kept inside the field."""
