@@ -41,7 +41,11 @@ public:
 
 private:
     using Key = std::int64_t;
-    static Key Make_Key(int x, int y) { return (static_cast<Key>(x) << 32) ^ static_cast<std::uint32_t>(y); }
+    // Both halves as raw bits: negative positions are valid lattice nodes.
+    static Key Make_Key(int x, int y) {
+        return static_cast<Key>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32) |
+                                static_cast<std::uint32_t>(y));
+    }
 
     bool Convert_Dest_To_Reachable(const GLINT::SDL::Point& start, Character_Base& character,
                                    const BattleField& battlefield);
