@@ -1,12 +1,16 @@
 #include "shell/Config.hpp"
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <limits>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "media/Logger.hpp"
 #include "media/VideoInfo.hpp"
@@ -226,12 +230,20 @@ std::string Get_Config_Value(const std::string& fileName, const std::string& key
 }
 
 bool Write_Config_File(const std::string& fileName, const std::string& text) {
-    std::ofstream file(fileName.c_str(), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!file)
+    // Written beside the old file and renamed over it: a crash or a full disk
+    // never leaves a half-written Config.ini, the old one stays instead.
+    const std::string temporary = fileName + ".tmp";
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
         return false;
-    file << text;
-    file.close();
-    return !file.fail();
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    bool ok = written >= 0 && static_cast<std::size_t>(written) == text.size();
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && std::rename(temporary.c_str(), fileName.c_str()) == 0)
+        return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 std::string Default_Config_Text(int width, int height) {

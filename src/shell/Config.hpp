@@ -15,7 +15,8 @@ bool Get_Config(bool& mayCreate);
 // word, or the text between double quotes. The first match wins.
 std::string Get_Config_Value(const std::string& fileName, const std::string& key);
 
-// Replaces the content of fileName by text; false when it can't be written.
+// Replaces the content of fileName by text, through fileName + ".tmp" renamed
+// over it; false when it can't be written, and then the old file is untouched.
 bool Write_Config_File(const std::string& fileName, const std::string& text);
 
 // The Config.ini written when there is none, for a width x height desktop.

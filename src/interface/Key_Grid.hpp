@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "shell/Key_Binding.hpp"
+
+// The inputs screen's grid: seventeen actions, top to bottom in the order the
+// screen shows them (which is not Config.ini's), two bindings each. While the
+// screen is open the grid holds a working copy of the bindings; the settings
+// change only when it is applied.
+class Key_Grid {
+public:
+    static const int Rows = 17;
+    static const int Cells = Rows * 2;
+    // Every key button's action id starts with it.
+    static const std::string Id_Prefix;
+
+    struct Cell {
+        int Row;                // 1 to 17
+        int Column;             // 1 or 2
+        const char* Row_Label;  // "Up", "Melee Weapon"...
+        const char* Config_Key; // "UP_1", "DRAW_MELEE_W_1"...
+        Key_Binding* Setting;   // the Game_Settings value it edits
+    };
+
+    // Row by row, first column first: index = (row - 1) * 2 + column - 1.
+    static const std::array<Cell, Cells>& Table();
+
+    // "OptionMenu_Input_Key" + two-digit row + column: "OptionMenu_Input_Key011".
+    static std::string Id(int index);
+    // The cell an id names, or -1.
+    static int Index_Of(const std::string& id);
+
+    // A binding as the grid shows it: the key name without its leading "K"
+    // ("W", "LCTRL", "ey_World5"), the button name ("Left"), "" when unbound.
+    static std::string Caption(const Key_Binding& binding);
+    // The exact inverse of Caption: "Left" is the mouse button, "LEFT" the
+    // arrow key, "" unbound. False when the caption names neither a key nor a button.
+    static bool From_Caption(const std::string& caption, Key_Binding& binding);
+
+    // The working copy, from and to Game_Settings.
+    void Load();
+    void Apply() const;
+
+    const Key_Binding& Binding(int index) const;
+    std::string Caption(int index) const { return Caption(Binding(index)); }
+
+    // Binds a cell; any other cell holding the same key or button is emptied,
+    // so one key never drives two actions. Out-of-range indexes change nothing.
+    void Assign(int index, const Key_Binding& binding);
+    void Unassign(int index);
+
+    // Both bound to the same key or button (unbound bindings never match).
+    static bool Same(const Key_Binding& a, const Key_Binding& b);
+
+private:
+    std::array<Key_Binding, Cells> Working{};
+};

@@ -1,0 +1,12 @@
+#include "interface/Menu_DropDown.hpp"
+
+#include <guichan/key.hpp>
+
+Menu_DropDown::Menu_DropDown(gcn::ListModel* listModel) : gcn::DropDown(listModel) {}
+
+void Menu_DropDown::keyPressed(gcn::KeyEvent& keyEvent) {
+    const int value = keyEvent.getKey().getValue();
+    if (!mDroppedDown && (value == gcn::Key::UP || value == gcn::Key::DOWN))
+        return;
+    gcn::DropDown::keyPressed(keyEvent);
+}

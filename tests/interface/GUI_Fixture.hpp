@@ -1,0 +1,196 @@
+#pragma once
+
+// The interface for the tests: a GUI over the shipped fonts and pictures, in a
+// private folder (where it writes Config.ini and Best_Times.txt), on a dummy
+// 800 x 600 display, under the world lock as in the game, with the game log captured.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <guichan.hpp>
+
+#include "Shipped_World.hpp"
+#include "ai/Monster_Counters.hpp"
+#include "interface/GUI.hpp"
+#include "interface/Menu_Window.hpp"
+#include "lumen/lumeninput.hpp"
+#include "media/KeyNames.hpp"
+#include "media/Logger.hpp"
+#include "media/MediaContext.hpp"
+#include "media/ScopedLock.hpp"
+#include "media/Window.hpp"
+#include "media/WorldLock.hpp"
+#include "shell/Game_Clock.hpp"
+#include "shell/Game_Settings.hpp"
+#include "shell/Status_Message.hpp"
+
+namespace gui_test {
+
+namespace fs = std::filesystem;
+
+inline std::string Read(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void Write(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
+
+// A fresh folder, entered for its lifetime.
+class Temporary_Folder {
+public:
+    Temporary_Folder() : previous(fs::current_path()) {
+        char pattern[] = "/tmp/varnholt_gui_XXXXXX";
+        if (!mkdtemp(pattern))
+            throw std::runtime_error("mkdtemp failed");
+        folder = pattern;
+        fs::current_path(folder);
+    }
+    ~Temporary_Folder() {
+        std::error_code ignored;
+        fs::current_path(previous, ignored);
+        fs::remove_all(folder, ignored);
+    }
+
+    // Data/ of links to the shipped folders, Data/<sub> of links to its files
+    // but without: a test can take one file away.
+    void Link_Shipped_Data(const std::string& sub = "", const std::string& without = "") {
+        const fs::path shipped = fs::path(shipped::Game_Dir()) / "Data";
+        fs::create_directory("Data");
+        for (const auto& entry : fs::directory_iterator(shipped))
+            if (entry.path().filename() != sub)
+                fs::create_directory_symlink(entry.path(), fs::path("Data") / entry.path().filename());
+        if (!sub.empty()) {
+            fs::create_directory(fs::path("Data") / sub);
+            for (const auto& entry : fs::directory_iterator(shipped / sub))
+                if (entry.path().filename() != without)
+                    fs::create_symlink(entry.path(), fs::path("Data") / sub / entry.path().filename());
+        }
+        fs::copy_file(fs::path(shipped::Game_Dir()) / "Credits.txt", "Credits.txt");
+    }
+
+private:
+    fs::path previous;
+    fs::path folder;
+};
+
+class GUI_Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        using S = Game_Settings;
+        S::Reset();
+        S::Window_Name = "Varnholt";
+        S::RESET_STATUS_MSG_INTERVAL = 4000;
+        S::SCREEN_WIDTH = S::Current_Screen_Width = 800;
+        S::SCREEN_HEIGHT = S::Current_Screen_Height = 600;
+        S::SCREEN_BPP = S::Current_Screen_BPP = 32;
+        S::FULLSCREEN = false;
+        Monster_Counters::Reset();
+        Status_Message::Reset();
+        GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
+        ASSERT_TRUE(media.InitVideo(false, false, true, false));
+        ASSERT_TRUE(media.InitText());
+        window = media.getWindow();
+        window->setExit(false);
+        ASSERT_TRUE(window->resetDisplay(800, 600, 32));
+        folder = std::make_unique<Temporary_Folder>();
+        folder->Link_Shipped_Data();
+        console = GLINT::SDL::GameLog.toConsole();
+        file = GLINT::SDL::GameLog.toFile();
+        GLINT::SDL::GameLog.setConsole(true);
+        GLINT::SDL::GameLog.setFile(false);
+        old_clog = std::clog.rdbuf(log.rdbuf());
+        // A status timer left from an earlier test waits for the lock, as it would for a frame.
+        world = std::make_unique<GLINT::SDL::ScopedLock>(GLINT::SDL::WorldLock::mutex());
+        gui = std::make_unique<GUI>();
+    }
+
+    void TearDown() override {
+        gui.reset();
+        world.reset();
+        std::clog.rdbuf(old_clog);
+        GLINT::SDL::GameLog.setConsole(console);
+        GLINT::SDL::GameLog.setFile(file);
+        folder.reset();
+        window->setExit(false);
+        Game_Clock::Use_Real_Time();
+        Status_Message::Reset();
+        Monster_Counters::Reset();
+        Game_Settings::Reset();
+    }
+
+    // A fresh interface, the game playing.
+    void Restart() {
+        gui = std::make_unique<GUI>();
+        Game_Settings::GLOBAL_GAME_STATE = 3;
+    }
+    Menu_Window& Menu() { return gui->Get_Menu_Window(); }
+    std::string State() { return Menu().State(); }
+    int Game_State() { return Game_Settings::GLOBAL_GAME_STATE; }
+
+    // A widget on the screen now, by its id; null when it is not shown anywhere.
+    template <class W = gcn::Widget>
+    W* Find(const std::string& id) {
+        return dynamic_cast<W*>(gui->Get_Top().findWidgetById(id));
+    }
+    std::string Caption(const std::string& id) {
+        auto* label = Find<gcn::Label>(id);
+        return label ? label->getCaption() : "(not shown)";
+    }
+    std::string Focused() {
+        for (gcn::Widget* child : Menu().Children())
+            if (child->isFocused()) {
+                auto* button = dynamic_cast<gcn::Button*>(child);
+                return button ? button->getCaption() : child->getId();
+            }
+        return "";
+    }
+
+    // A key as the keyboard handler passes it on, then a frame's logic.
+    void Key(const char* name, int unicode = 0) {
+        const GLINT::SDL::Key key(GLINT::SDL::KeyNames::number(name), 0, static_cast<Uint16>(unicode));
+        gui->Get_Input().pushKeyInput(key, true);
+        gui->Get_Input().pushKeyInput(key, false);
+        gui->Logic();
+    }
+    // A click (a ButtonNames number) in the middle of a widget, then a frame's logic.
+    void Click(gcn::Widget& widget, int button = 1) {
+        int x = 0, y = 0;
+        widget.getAbsolutePosition(x, y);
+        x += widget.getWidth() / 2;
+        y += widget.getHeight() / 2;
+        gui->Get_Input().pushMouseMotionInput(x, y);
+        gui->Get_Input().pushMouseButtonInput(button, x, y, true);
+        gui->Get_Input().pushMouseButtonInput(button, x, y, false);
+        gui->Logic();
+    }
+    void Frame() {
+        gui->Logic();
+        gui->Draw(*window->getDisplay());
+    }
+    // From play to an option screen: "Sound", "Video" or "Inputs".
+    void Open_Options(const std::string& screen) {
+        gui->Show_Escape_Menu();
+        gui->Dispatch_Action("Show_Options_menu");
+        gui->Dispatch_Action("Show_Options_" + screen);
+    }
+
+    GLINT::SDL::Window* window = nullptr;
+    std::unique_ptr<Temporary_Folder> folder;
+    std::ostringstream log;
+    std::streambuf* old_clog = nullptr;
+    bool console = true, file = false;
+    std::unique_ptr<GLINT::SDL::ScopedLock> world;
+    std::unique_ptr<GUI> gui;
+};
+
+} // namespace gui_test

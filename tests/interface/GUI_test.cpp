@@ -1,0 +1,196 @@
+#include "interface/GUI_Fixture.hpp"
+
+#include <chrono>
+#include <stdexcept>
+#include <thread>
+
+#include "characters/Characteristics.hpp"
+#include "items/Apprentice_Bow.hpp"
+#include "items/Apprentice_Sword.hpp"
+#include "items/Healing_Potion.hpp"
+#include "items/Inventory.hpp"
+#include "items/Normal_Arrow.hpp"
+
+using namespace gui_test;
+
+namespace {
+
+TEST_F(GUI_Test, AMissingFileStopsTheConstructionNamingIt) {
+    gui.reset();
+    const std::pair<const char*, const char*> missing[] = {
+        {"Fonts", "SlimSansSerif.ttf"},    {"Interface", "Inventory_Win_BG.png"},
+        {"Interface", "DeathHead.png"},    {"Interface", "DeathHead.xml"}};
+    for (const auto& m : missing) {
+        folder.reset();
+        folder = std::make_unique<Temporary_Folder>();
+        folder->Link_Shipped_Data(m.first, m.second);
+        try {
+            GUI broken;
+            ADD_FAILURE() << m.second;
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find("Error In GUI Constructor: "), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(m.second), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(gcn::Image::getImageLoader(), nullptr) << m.second << ": cleaned up";
+    }
+}
+
+TEST_F(GUI_Test, TheHudCountsMonstersAndClearsOnlyItsOwnStatusMessage) {
+    Monster_Counters::Alive = 3;
+    Monster_Counters::Killed = 12;
+    Status_Message::Set("Melee Hit");
+    Frame();
+    gcn::Widget* counters = Find("Monsters_Stats_Label");
+    EXPECT_EQ(Caption("Monsters_Stats_Label"), "Monsters ALiVED: 3; Monsters KiLLED: 12");
+    EXPECT_EQ(counters->getX() + counters->getWidth(), 800 - 10);
+    gcn::Widget* status = Find("Status_Label");
+    EXPECT_EQ(Caption("Status_Label"), "Melee Hit");
+    EXPECT_EQ(status->getX() + status->getWidth() / 2, 400);
+    EXPECT_EQ(status->getFrameSize(), 2u);
+
+    // The tick for "Melee Hit" comes after a newer message was set.
+    auto tick = [&] { (gui.get()->*GLINT::SDL::TimerMethod<GUI>::method)(4000, nullptr); };
+    Status_Message::Set("Melee Miss");
+    tick();
+    EXPECT_EQ(Caption("Status_Label"), "Melee Hit");
+    Frame();
+    EXPECT_EQ(Caption("Status_Label"), "Melee Miss");
+    tick();
+    EXPECT_EQ(Caption("Status_Label"), "");
+    EXPECT_EQ(status->getFrameSize(), 0u);
+
+    // After a resize the top follows and the next message is centred on the new width.
+    Game_Settings::Current_Screen_Width = 640;
+    gui->UpdateTopContainerDimensions();
+    EXPECT_EQ(gui->Get_Top().getWidth(), 640);
+    Status_Message::Set("Ranged Hit");
+    Frame();
+    EXPECT_NEAR(status->getX() + status->getWidth() / 2.0, 320, 1);
+}
+
+TEST_F(GUI_Test, TheStatusTimerClearsTheLineUnderTheWorldLock) {
+    ASSERT_TRUE(GLINT::SDL::MediaContext::instance().InitTimer());
+    Game_Settings::RESET_STATUS_MSG_INTERVAL = 30;
+    Status_Message::Set("Potion Drunk");
+    Frame();
+    world.reset();
+    auto shown = [&] {
+        GLINT::SDL::ScopedLock frame(GLINT::SDL::WorldLock::mutex());
+        return Caption("Status_Label");
+    };
+    for (int i = 0; i < 100 && shown() != ""; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(shown(), "");
+    world = std::make_unique<GLINT::SDL::ScopedLock>(GLINT::SDL::WorldLock::mutex());
+}
+
+TEST_F(GUI_Test, InventoryAndCharacteristicsWindows) {
+    Inventory bag;
+    Characteristics stats;
+    stats.Life = 72;
+    stats.Max_Life = 100;
+    stats.Damage_Min = 4;
+    stats.Damage_Max = 9;
+    stats.Reach = 20;
+    stats.Weapon_Reach_Bonus = 12;
+    stats.Armor = 3;
+    Inventory* carried = &bag;
+    Characteristics* shown = &stats;
+    auto visible = [&](const char* id) { return Find(id)->isVisible(); };
+
+    bag.Add(new Apprentice_Sword());
+    bag.Add(new Apprentice_Bow());
+    for (int i = 0; i < 7; ++i)
+        bag.Add(new Normal_Arrow());
+    gui->Show_Inventory(&carried);
+    const struct {
+        const char* id;
+        int x, y, w, h;
+    } slots[] = {{"Inventory_Slot_1", 32, 32, 112, 192}, {"Inventory_Slot_4", 616, 24, 160, 256},
+                 {"Inventory_Slot_10", 512, 120, 48, 160}};
+    for (const auto& s : slots) {
+        gcn::Widget* icon = Find(s.id);
+        ASSERT_NE(icon, nullptr) << s.id;
+        EXPECT_EQ(icon->getX(), s.x + (s.w - icon->getWidth()) / 2) << s.id;
+        EXPECT_EQ(icon->getY(), s.y + (s.h - icon->getHeight()) / 2) << s.id;
+    }
+    EXPECT_EQ(Find("Inventory_Slot_2"), nullptr) << "an empty slot has no icon";
+    gcn::Widget* arrows = Find("Projectiles_Count_Label");
+    EXPECT_EQ(Caption("Projectiles_Count_Label"), "7");
+    EXPECT_EQ(arrows->getX() + arrows->getWidth(), 560);
+    EXPECT_EQ(arrows->getY() + arrows->getHeight(), 280);
+    EXPECT_EQ(Find("Potions_Count_Label"), nullptr) << "no potion, no count";
+    Frame();
+
+    // The key toggles; the contents are read again at each opening.
+    gui->Show_Inventory(&carried);
+    EXPECT_FALSE(visible("Inventory_Window"));
+    EXPECT_EQ(Find("Inventory_Slot_1"), nullptr);
+    bag.Add(new Healing_Potion());
+    bag.Add(new Healing_Potion());
+    gui->Show_Inventory(&carried);
+    EXPECT_EQ(Caption("Potions_Count_Label"), "2");
+
+    // Each window closes the other.
+    gui->Show_Characteristics(&shown);
+    EXPECT_FALSE(visible("Inventory_Window"));
+    EXPECT_TRUE(visible("Characteristics_Window"));
+    EXPECT_EQ(Caption("Characteristics_Label_1"), "72 / 100");
+    EXPECT_EQ(Caption("Characteristics_Label_2"), "4 - 9");
+    EXPECT_EQ(Caption("Characteristics_Label_3"), "32");
+    EXPECT_EQ(Caption("Characteristics_Label_4"), "3");
+    gui->Show_Inventory(&carried);
+    EXPECT_FALSE(visible("Characteristics_Window"));
+    Frame();
+}
+
+TEST_F(GUI_Test, DeathClosesOneWindowAFrameUnderTheSkull) {
+    gui->Show_Escape_Menu();
+    Find("Inventory_Window")->setVisible(true);
+    Game_Settings::GLOBAL_GAME_STATE = 7;
+    GLINT::SDL::VideoSurface& screen = *window->getDisplay();
+    screen.fill(GLINT::SDL::RGBColor(0, 0, 0));
+    Frame();
+    EXPECT_FALSE(Find("Inventory_Window")->isVisible());
+    EXPECT_TRUE(Menu().isVisible());
+    Frame();
+    EXPECT_FALSE(Menu().isVisible());
+    EXPECT_EQ(State(), "Menu_Window_Hide");
+    // The skull's eye sockets (night blue) in the middle of the black screen.
+    const auto eye = GLINT::SDL::RGBAColor::fromPixel(screen.getpixel(400 - 25, 300 - 115 + 95), screen.getFormat());
+    EXPECT_NE(eye.getR() + eye.getG() + eye.getB(), 0);
+}
+
+TEST_F(GUI_Test, CreditsAreReadOnceCleanedAndFitTheScreen) {
+    Write("Credits.txt", "VARNHOLT\r\n\r\nMade by us\tall\r\nno last line feed \xe9");
+    Game_Settings::Current_Screen_Width = 320;
+    Game_Settings::Current_Screen_Height = 240;
+    Game_Settings::GLOBAL_GAME_STATE = 8;
+    Frame();
+    auto* box = Find<gcn::TextBox>("Credits_Box");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->getText(), "VARNHOLT\n\nMade by us    all\nno last line feed \xc3\xa9\n");
+    gcn::Widget* area = Find("Credits_Area");
+    EXPECT_GE(area->getY(), 0);
+    EXPECT_GT(area->getHeight(), 0);
+    EXPECT_LE(area->getY() + area->getHeight(), 240);
+    Write("Credits.txt", "other");
+    Frame();
+    EXPECT_EQ(box->getText().rfind("VARNHOLT", 0), 0u);
+
+    for (bool folder_in_the_way : {false, true}) {
+        fs::remove_all("Credits.txt");
+        if (folder_in_the_way)
+            fs::create_directory("Credits.txt");
+        Restart();
+        Game_Settings::GLOBAL_GAME_STATE = 8;
+        try {
+            Frame();
+            ADD_FAILURE() << "no error";
+        } catch (const std::logic_error& e) {
+            EXPECT_STREQ(e.what(), "Error In GUI::Draw(): Error In GUI::Show_Credits(): Can't Read Credits.txt File");
+        }
+    }
+}
+
+} // namespace
