@@ -29,7 +29,7 @@ class Monster_Factory : public Character_Factory<T> {
 public:
     static const char* const Life_Bar_File;
     // Spots drawn before a placement gives up for this time.
-    static const int Placement_Tries = 1000;
+    static constexpr int Placement_Tries = 1000;
 
     Monster_Factory() {
         Chain_Errors("Error in Monster_Factory Constructor : ", "Unhandled Error in Monster_Factory Constructor", [&] {

@@ -18,7 +18,7 @@ class Character_Base;
 class PathFinder {
 public:
     // Nodes expanded before a search gives up.
-    static const std::size_t Max_Closed_Nodes = 250;
+    static constexpr std::size_t Max_Closed_Nodes = 250;
 
     struct Node {
         float G = 0.0f;

@@ -32,7 +32,7 @@ public:
     std::size_t Size() const { return Cells.size(); }
 
 private:
-    static const int Bucket_Size = 64;
+    static constexpr int Bucket_Size = 64;
 
     std::vector<Cell> Cells;
     // Bucket (column, row) lists its cells' indices in ascending order.

@@ -13,7 +13,7 @@ public:
 
     static const char* const File;
     // Characters kept of a name; the victory window's field stops there too.
-    static const std::size_t Name_Limit = 32;
+    static constexpr std::size_t Name_Limit = 32;
 
     // The typed name as it goes into the file: valid UTF-8, no control
     // characters, at most Name_Limit characters. Empty stays empty.

@@ -11,8 +11,8 @@
 // change only when it is applied.
 class Key_Grid {
 public:
-    static const int Rows = 17;
-    static const int Cells = Rows * 2;
+    static constexpr int Rows = 17;
+    static constexpr int Cells = Rows * 2;
     // Every key button's action id starts with it.
     static const std::string Id_Prefix;
 

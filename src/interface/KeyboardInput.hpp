@@ -21,15 +21,15 @@ class Player;
 class KeyboardInput : public GLINT::SDL::TextInput {
 public:
     // Key numbers with a fixed meaning.
-    static const int Key_Return = 4;
-    static const int Key_Escape = 6;
-    static const int Key_C = 47;
-    static const int Key_KP_Enter = 183;
-    static const int Key_Up = 185;
-    static const int Key_Down = 186;
-    static const int Key_Right = 187;
-    static const int Key_Left = 188;
-    static const int Key_F4 = 197;
+    static constexpr int Key_Return = 4;
+    static constexpr int Key_Escape = 6;
+    static constexpr int Key_C = 47;
+    static constexpr int Key_KP_Enter = 183;
+    static constexpr int Key_Up = 185;
+    static constexpr int Key_Down = 186;
+    static constexpr int Key_Right = 187;
+    static constexpr int Key_Left = 188;
+    static constexpr int Key_F4 = 197;
 
     // Neither is owned; either may be null (then what needs it is skipped).
     KeyboardInput(Player* player, GUI* gui);

@@ -44,8 +44,8 @@ public:
     static const char* const Inputs_Shown;   // "Inputs_OptionMenu_Shown"
     static const char* const Victory_Shown;  // "Victory_Menu_Shown"
 
-    static const int Menu_Buttons = 6;
-    static const int Option_Rows = 6;
+    static constexpr int Menu_Buttons = 6;
+    static constexpr int Option_Rows = 6;
 
     // The fonts are the GUI's; every button reports to both listeners.
     Menu_Window(const std::string& caption, gcn::Font* menuFont, gcn::Font* keyFont,

@@ -9,7 +9,7 @@ public:
     Game_Random() = delete;
 
     // The largest value Draw returns.
-    static const int Max = 0x7fffffff;
+    static constexpr int Max = 0x7fffffff;
 
     static void Seed(unsigned seed);
     // VARNHOLT_SEED when it holds a number, the clock otherwise; returns the seed used.
