@@ -32,10 +32,6 @@ int Optional_Attitude(const std::string& file, const char* key) {
     return Attitudes::String_To_Attitude(XML_Manager::Get_Option_String(file, key));
 }
 
-[[noreturn]] void Refuse(const std::string& file, const std::string& what) {
-    throw std::logic_error(what + " In File " + file);
-}
-
 } // namespace
 
 Character::~Character() {
@@ -147,24 +143,7 @@ void Character::Get_CH_Infos_From_Desc_File(const std::string& file, CH_Base_All
     const std::string folder = XML_Manager::Get_Option_String(file, "Data_Root_Directory");
     infos.Default_Sprite_Width = XML_Manager::Get_Option_Value(file, "Default_Sprite_Width");
     infos.Default_Sprite_Height = XML_Manager::Get_Option_Value(file, "Default_Sprite_Height");
-    if (XML_Manager::Check_Node_Exists(file, "Allowed_Area")) {
-        const int h = XML_Manager::Get_Option_Value(file, "Allowed_Area_H");
-        const int w = XML_Manager::Get_Option_Value(file, "Allowed_Area_W");
-        const int y = XML_Manager::Get_Option_Value(file, "Allowed_Area_Y");
-        const int x = XML_Manager::Get_Option_Value(file, "Allowed_Area_X");
-        if (w < 0 || h < 0)
-            Refuse(file, "Allowed_Area Has A Negative Size");
-        infos.Allowed_Area = Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                                  static_cast<Uint16>(h));
-    }
-    infos.X_Modifier = XML_Manager::Get_Option_Value(file, "X_Modifier");
-    infos.Y_Modifier = XML_Manager::Get_Option_Value(file, "Y_Modifier");
-    infos.CB_Width = XML_Manager::Get_Option_Value(file, "CB_Width");
-    infos.CB_Height = XML_Manager::Get_Option_Value(file, "CB_Height");
-    // A box smaller than a pixel would never collide, nor give a sight radius.
-    if (infos.CB_Width < 1 || infos.CB_Height < 1)
-        Refuse(file, "Collision Box Smaller Than 1 x 1");
-    infos.Sight_Radius = 2 * (infos.CB_Width + infos.CB_Height);
+    Read_Area_And_Box(file, infos);
 
     const int type = String_To_Character_Type(XML_Manager::Get_Option_String(file, "Character_Type"));
     const int id = String_To_Character_ID(XML_Manager::Get_Option_String(file, "Character_ID"));

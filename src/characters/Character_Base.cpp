@@ -12,6 +12,7 @@
 #include "battlefield/BattleField_Sprite.hpp"
 #include "characters/Character_Animation.hpp"
 #include "characters/Character_Animations_Center.hpp"
+#include "data/XML_Manager.hpp"
 #include "items/Actionables_Manager.hpp"
 #include "items/Inventory.hpp"
 #include "shell/Error_Chain.hpp"
@@ -66,6 +67,30 @@ Character_Base::Character_Base() {
 Character_Base::~Character_Base() {
     // Nobody may find a destroyed character, nor keep it as an opponent.
     Characters_Map::Instance().Remove(this);
+}
+
+void Character_Base::Refuse(const std::string& file, const std::string& what) {
+    throw std::logic_error(what + " In File " + file);
+}
+
+void Character_Base::Read_Area_And_Box(const std::string& file, CH_Base_All_Infos& infos) {
+    if (XML_Manager::Check_Node_Exists(file, "Allowed_Area")) {
+        const int h = XML_Manager::Get_Option_Value(file, "Allowed_Area_H");
+        const int w = XML_Manager::Get_Option_Value(file, "Allowed_Area_W");
+        const int y = XML_Manager::Get_Option_Value(file, "Allowed_Area_Y");
+        const int x = XML_Manager::Get_Option_Value(file, "Allowed_Area_X");
+        if (w < 0 || h < 0)
+            Refuse(file, "Allowed_Area Has A Negative Size");
+        infos.Allowed_Area = Make_Rect(x, y, w, h);
+    }
+    infos.X_Modifier = XML_Manager::Get_Option_Value(file, "X_Modifier");
+    infos.Y_Modifier = XML_Manager::Get_Option_Value(file, "Y_Modifier");
+    infos.CB_Width = XML_Manager::Get_Option_Value(file, "CB_Width");
+    infos.CB_Height = XML_Manager::Get_Option_Value(file, "CB_Height");
+    // A box smaller than a pixel would never collide, nor give a sight radius.
+    if (infos.CB_Width < 1 || infos.CB_Height < 1)
+        Refuse(file, "Collision Box Smaller Than 1 x 1");
+    infos.Sight_Radius = 2 * (infos.CB_Width + infos.CB_Height);
 }
 
 void Character_Base::Enter_Characters_Map() { AI::Fill_Collision_Map(CH_Infos->X, CH_Infos->Y, this); }

@@ -69,6 +69,9 @@ public:
     // A damage draw from the current range, the range taken the right way round.
     int Draw_Damage() const;
 
+    // A value the game cannot use, reported with the file it came from.
+    [[noreturn]] static void Refuse(const std::string& file, const std::string& what);
+
     // Cached answers of the terrain tests for a sprite, by its type.
     bool Allows_BG_Sprite(const BattleField_Sprite& sprite);
     bool Allows_Env_Sprite(const BattleField_Sprite& sprite);
@@ -77,6 +80,9 @@ public:
     Uint32 Last_Destination_Choice = 0;
 
 protected:
+    // The allowed area (when the file has one), the collision box and the
+    // sight radius of a description file; a box under 1 x 1 is refused.
+    static void Read_Area_And_Box(const std::string& file, CH_Base_All_Infos& infos);
     // Registers the character in Characters_Map at its position.
     void Enter_Characters_Map();
 

@@ -43,10 +43,6 @@ const char* const Style_Keys[Player::Style_Count] = {
 
 const int Melee_Styles = 10;
 
-[[noreturn]] void Refuse(const std::string& file, const std::string& what) {
-    throw std::logic_error(what + " In File " + file);
-}
-
 int Optional_Value(const std::string& file, const char* key) {
     return XML_Manager::Check_Node_Exists(file, key) ? XML_Manager::Get_Option_Value(file, key) : 0;
 }
@@ -58,7 +54,7 @@ std::string Optional_Text(const std::string& file, const char* key) {
 Uint8 Byte_Option(const std::string& file, const char* key) {
     const int value = XML_Manager::Get_Option_Value(file, key);
     if (value < 0 || value > 255)
-        Refuse(file, std::string(key) + " Outside 0-255");
+        Character_Base::Refuse(file, std::string(key) + " Outside 0-255");
     return static_cast<Uint8>(value);
 }
 
@@ -126,23 +122,7 @@ void Player::Parse_Description_File(const std::string& file) {
                 infos.X = XML_Manager::Get_Option_Value(file, "Initial_X");
                 infos.Y = XML_Manager::Get_Option_Value(file, "Initial_Y");
             }
-            if (XML_Manager::Check_Node_Exists(file, "Allowed_Area")) {
-                const int x = XML_Manager::Get_Option_Value(file, "Allowed_Area_X");
-                const int y = XML_Manager::Get_Option_Value(file, "Allowed_Area_Y");
-                const int w = XML_Manager::Get_Option_Value(file, "Allowed_Area_W");
-                const int h = XML_Manager::Get_Option_Value(file, "Allowed_Area_H");
-                if (w < 0 || h < 0)
-                    Refuse(file, "Allowed_Area Has A Negative Size");
-                infos.Allowed_Area = Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                                          static_cast<Uint16>(h));
-            }
-            infos.X_Modifier = XML_Manager::Get_Option_Value(file, "X_Modifier");
-            infos.Y_Modifier = XML_Manager::Get_Option_Value(file, "Y_Modifier");
-            infos.CB_Width = XML_Manager::Get_Option_Value(file, "CB_Width");
-            infos.CB_Height = XML_Manager::Get_Option_Value(file, "CB_Height");
-            if (infos.CB_Width < 1 || infos.CB_Height < 1)
-                Refuse(file, "Collision Box Smaller Than 1 x 1");
-            infos.Sight_Radius = 2 * (infos.CB_Width + infos.CB_Height);
+            Read_Area_And_Box(file, infos);
             infos.Collision_Rect = infos.Home_Collision_Rect();
             // Registered now, so that nothing created later can take the start position.
             Enter_Characters_Map();
