@@ -167,11 +167,6 @@ namespace {
 
 Point Make_Point(int x, int y) { return Point(static_cast<Sint16>(x), static_cast<Sint16>(y)); }
 
-Rect Make_Rect(int x, int y, int w, int h) {
-    return Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w < 0 ? 0 : w),
-                static_cast<Uint16>(h < 0 ? 0 : h));
-}
-
 Point Centre_Of(const Rect& r) { return Make_Point(r.getx() + r.getw() / 2, r.gety() + r.geth() / 2); }
 
 std::uint64_t Squared_Distance(const Point& a, const Point& b) {

@@ -52,12 +52,10 @@ bool Check_Point_In_Circle(int centerX, int centerY, int radius, int pointX, int
     return dx * dx + dy * dy < r * r;
 }
 
-namespace {
 GLINT::SDL::Rect Make_Rect(int x, int y, int w, int h) {
-    return GLINT::SDL::Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                            static_cast<Uint16>(h));
+    return GLINT::SDL::Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w < 0 ? 0 : w),
+                            static_cast<Uint16>(h < 0 ? 0 : h));
 }
-} // namespace
 
 bool Check_Circle_Rect_Overlap(const GLINT::SDL::Rect& rect, int centerX, int centerY, int radius) {
     if (!Check_Rects_Overlap(Make_Rect(centerX - radius, centerY - radius, 2 * radius, 2 * radius), rect))

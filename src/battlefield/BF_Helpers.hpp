@@ -14,6 +14,9 @@ std::string Int_To_String(int value);
 // "59s", "1mn 0s", "1hr 2mn 5s", "1day 0hr 0mn 0s": the victory window's time.
 std::string Format_Duration(int seconds);
 
+// A rectangle from plain ints; a negative width or height is taken as 0.
+GLINT::SDL::Rect Make_Rect(int x, int y, int w, int h);
+
 // Strict overlap: rectangles that only touch do not overlap.
 bool Check_Rects_Overlap(const GLINT::SDL::Rect& a, const GLINT::SDL::Rect& b);
 bool Check_Point_In_Circle(int centerX, int centerY, int radius, int pointX, int pointY);

@@ -50,11 +50,6 @@ namespace {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
-Rect Make_Rect(int x, int y, int w, int h) {
-    return Rect(static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w < 0 ? 0 : w),
-                static_cast<Uint16>(h < 0 ? 0 : h));
-}
-
 } // namespace
 
 Character_Base::Character_Base() {
@@ -97,22 +92,22 @@ void Character_Base::Enter_Characters_Map() { AI::Fill_Collision_Map(CH_Infos->X
 
 int Character_Base::Movement_Sound(BattleField&, bool) { return 0; }
 
-bool Character_Base::Allows_BG_Sprite(const BattleField_Sprite& sprite) {
+bool Character_Base::Cached_Verdict(std::vector<signed char>& verdicts, const BattleField_Sprite& sprite,
+                                    bool (Character_Base::*test)(const std::string&)) {
     const std::size_t id = static_cast<std::size_t>(sprite.Get_Type_Id());
-    if (id >= BG_Verdicts.size())
-        BG_Verdicts.resize(id + 1, -1);
-    if (BG_Verdicts[id] < 0)
-        BG_Verdicts[id] = Check_BG_Type_Allowed(sprite.Get_Type()) ? 1 : 0;
-    return BG_Verdicts[id] == 1;
+    if (id >= verdicts.size())
+        verdicts.resize(id + 1, -1);
+    if (verdicts[id] < 0)
+        verdicts[id] = (this->*test)(sprite.Get_Type()) ? 1 : 0;
+    return verdicts[id] == 1;
+}
+
+bool Character_Base::Allows_BG_Sprite(const BattleField_Sprite& sprite) {
+    return Cached_Verdict(BG_Verdicts, sprite, &Character_Base::Check_BG_Type_Allowed);
 }
 
 bool Character_Base::Allows_Env_Sprite(const BattleField_Sprite& sprite) {
-    const std::size_t id = static_cast<std::size_t>(sprite.Get_Type_Id());
-    if (id >= Env_Verdicts.size())
-        Env_Verdicts.resize(id + 1, -1);
-    if (Env_Verdicts[id] < 0)
-        Env_Verdicts[id] = Check_Env_Type_Allowed(sprite.Get_Type()) ? 1 : 0;
-    return Env_Verdicts[id] == 1;
+    return Cached_Verdict(Env_Verdicts, sprite, &Character_Base::Check_Env_Type_Allowed);
 }
 
 int Character_Base::Draw_Damage() const {

@@ -89,6 +89,10 @@ protected:
     std::unique_ptr<CH_Base_All_Infos> CH_Infos;
 
 private:
+    // The verdict of test for the sprite's type, asked once per type (-1 in the cache: not asked yet).
+    bool Cached_Verdict(std::vector<signed char>& verdicts, const BattleField_Sprite& sprite,
+                        bool (Character_Base::*test)(const std::string&));
+
     std::vector<signed char> BG_Verdicts;
     std::vector<signed char> Env_Verdicts;
 };

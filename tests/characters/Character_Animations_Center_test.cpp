@@ -15,6 +15,7 @@
 #include "characters/Animation_Set.hpp"
 #include "characters/Character.hpp"
 #include "characters/Character_Animation.hpp"
+#include "Log_Capture.hpp"
 #include "media/Logger.hpp"
 #include "shell/Game_Clock.hpp"
 
@@ -40,27 +41,6 @@ public:
     int Attack_Msgs = 0;
     int Camera_Follows = 0;
     std::vector<bool> Movement_Sounds;
-};
-
-class Log_Capture {
-public:
-    Log_Capture() : console(log.toConsole()), file(log.toFile()) {
-        log.setConsole(true);
-        log.setFile(false);
-        old = std::clog.rdbuf(text.rdbuf());
-    }
-    ~Log_Capture() {
-        std::clog.rdbuf(old);
-        log.setConsole(console);
-        log.setFile(file);
-    }
-    std::string str() const { return text.str(); }
-
-private:
-    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
-    bool console, file;
-    std::ostringstream text;
-    std::streambuf* old = nullptr;
 };
 
 std::string Modifiers(int x, int y, int cbX, int cbY, int cbW = 0, int cbH = 0) {

@@ -12,32 +12,12 @@
 #include "ai/Characters_Map.hpp"
 #include "characters/CH_Test_Support.hpp"
 #include "characters/Player.hpp"
+#include "Log_Capture.hpp"
 #include "media/Logger.hpp"
 #include "shell/Game_Clock.hpp"
 #include "Shipped_World.hpp"
 
 namespace player_test {
-
-class Log_Capture {
-public:
-    Log_Capture() : console(log.toConsole()), file(log.toFile()) {
-        log.setConsole(true);
-        log.setFile(false);
-        old = std::clog.rdbuf(text.rdbuf());
-    }
-    ~Log_Capture() {
-        std::clog.rdbuf(old);
-        log.setConsole(console);
-        log.setFile(file);
-    }
-    std::string str() const { return text.str(); }
-
-private:
-    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
-    bool console, file;
-    std::ostringstream text;
-    std::streambuf* old = nullptr;
-};
 
 inline std::string Tag(const std::string& name, const std::string& value) {
     return "<" + name + ">" + value + "</" + name + ">";

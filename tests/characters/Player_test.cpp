@@ -146,7 +146,7 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
 }
 
 TEST_F(Hero_Files_Test, SheetsTheSetLacksAreNeverPlayed) {
-    player_test::Log_Capture log;
+    Log_Capture log;
     std::unique_ptr<Player> bare = Hero(files.Description(files.Centre("bare", {"Stop"})));
     CH_Base_All_Infos& infos = bare->Infos();
     infos.CH_Characteristics->Vector_X = 1.0f;
@@ -235,7 +235,7 @@ TEST_F(Shipped_Hero_Test, AttackMessagesGoToTheStatusLineAndTheLog) {
         Status_Message::Reset();
         hero->Infos().Attack_Type = s.type;
         hero->Infos().Attack_Result = s.result;
-        player_test::Log_Capture log;
+        Log_Capture log;
         hero->Set_Attack_Msg();
         EXPECT_TRUE(Status_Message::Changed());
         EXPECT_EQ(Status_Message::Text(), s.status);

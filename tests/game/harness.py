@@ -258,3 +258,17 @@ def differing_pixels(shot, shot_region, reference, reference_region, fuzz="6%"):
     r = subprocess.run(["compare", "-metric", "AE", "-fuzz", fuzz, a, b, "null:"],
                        capture_output=True, text=True)
     return int(float(r.stderr.split()[0]))
+
+
+def keep_picture(path, name, region=None):
+    """With VARNHOLT_PICTURES set to a folder, saves a screenshot there as a README picture, cropped to
+    region (w, h, x, y), on a 64-colour palette."""
+    folder = os.environ.get("VARNHOLT_PICTURES")
+    if not folder:
+        return
+    args = ["convert", path]
+    if region:
+        w, h, x, y = region
+        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
+    args += ["+dither", "-colors", "64", os.path.join(folder, name)]
+    subprocess.run(args, check=True, capture_output=True)

@@ -7,18 +7,16 @@ With VARNHOLT_PICTURES set to a folder, the tests leave there the README's pictu
 
 import os
 import re
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import Game, differing_pixels, wait_for  # noqa: E402
+from harness import Game, differing_pixels, keep_picture, wait_for  # noqa: E402
 from test_startup import windowed_config  # noqa: E402
 
 WIDTH, HEIGHT = 1024, 768
 PAUSE = 0.15
-PICTURES = os.environ.get("VARNHOLT_PICTURES")
 CLEAN_UP = ["-> Game Mainloop Stopped <-", "GUI DESTRUCTED Successfully ",
             "-> Timers Stopped, Clean Up Successful <-"]
 # The centre of the screen, where every menu window opens.
@@ -102,18 +100,6 @@ def changed(a, b, region, fuzz="6%"):
     return differing_pixels(a, region, b, region, fuzz) / float(w * h)
 
 
-def keep(path, name, region=None):
-    """Saves a screenshot as a README picture, cropped to region (w, h, x, y), on a 64-colour palette."""
-    if not PICTURES:
-        return
-    args = ["convert", path]
-    if region:
-        w, h, x, y = region
-        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
-    args += ["+dither", "-colors", "64", os.path.join(PICTURES, name)]
-    subprocess.run(args, check=True, capture_output=True)
-
-
 def menu_region(margin=60):
     """The middle of the screen, where the menus open, with some field around them."""
     w, h = 440 + 2 * margin, 380 + margin
@@ -129,7 +115,7 @@ def quit_by_the_menu(test, game):
     """Escape, Quit Game, Exit To Dekstop; the game ends with 0 and cleans up."""
     press(game, "Escape", "Up", "Return")
     quit_dialog = shot(game, "quit.png")
-    keep(quit_dialog, "menu-quit.png", menu_region())
+    keep_picture(quit_dialog, "menu-quit.png", menu_region())
     # The dialog opens on Cancel; Exit To Dekstop is just before it.
     press(game, "Left", "Return")
     test.assertEqual(game.wait_exit(20), 0)
@@ -145,7 +131,7 @@ class Menus(unittest.TestCase):
             started(game)
             config = game.read("Config.ini")
             playing = shot(game, "playing.png")
-            keep(playing, "hud.png")
+            keep_picture(playing, "hud.png")
 
             screens = []
             # Escape menu (focus on Back), Options (Down to Options), then each option screen and back.
@@ -175,8 +161,8 @@ class Menus(unittest.TestCase):
                 self.assertGreater(changed(a, b, CENTRE), 0.02, f"{name_a} and {name_b} look the same")
             self.assertLess(changed(playing, closed, CENTRE), 0.15, "the menu did not close")
             for name, picture in screens[:5]:
-                keep(picture, f"menu-{name}.png", menu_region())
-            keep(screens[5][1], "menu-inputs-capture.png", menu_region())
+                keep_picture(picture, f"menu-{name}.png", menu_region())
+            keep_picture(screens[5][1], "menu-inputs-capture.png", menu_region())
 
             self.assertEqual(game.read("Config.ini"), config)
             quit_by_the_menu(self, game)
@@ -263,8 +249,8 @@ class Windows(unittest.TestCase):
             self.assertLess(changed(playing, characteristics, (800, 40, window_area[2], window_area[3])), 0.1,
                             "the inventory stayed open")
             self.assertLess(changed(playing, closed_again, window_area), 0.1)
-            keep(inventory, "inventory.png", (820, 650, (WIDTH - 820) // 2, (HEIGHT - 650) // 2))
-            keep(characteristics, "characteristics.png", (400, 240, (WIDTH - 400) // 2, (HEIGHT - 240) // 2))
+            keep_picture(inventory, "inventory.png", (820, 650, (WIDTH - 820) // 2, (HEIGHT - 650) // 2))
+            keep_picture(characteristics, "characteristics.png", (400, 240, (WIDTH - 400) // 2, (HEIGHT - 240) // 2))
             game.key("alt+F4")
             self.assertEqual(game.wait_exit(20), 0)
 
@@ -279,13 +265,13 @@ class Endings(unittest.TestCase):
             victory = shot(game, "victory.png")
             game._xdotool("type", "--window", str(game.window_id()), "--delay", "80", "Tester")
             time.sleep(PAUSE)
-            keep(shot(game, "victory-named.png"), "victory.png", menu_region(40))
+            keep_picture(shot(game, "victory-named.png"), "victory.png", menu_region(40))
             press(game, "Return")
             lines = wait_for(lambda: game.read("Best_Times.txt").count("\n") == 2 and game.read("Best_Times.txt"),
                              5, what="the best-times line")
             self.assertRegex(lines, r"^Earlier Killed 3 Monsters in: 2mn 5s\nTester Killed 0 Monsters in: [0-3]s\n$")
             credits = shot(game, "credits.png")
-            keep(credits, "credits.png", (760, 600, (WIDTH - 760) // 2, (HEIGHT - 600) // 2))
+            keep_picture(credits, "credits.png", (760, 600, (WIDTH - 760) // 2, (HEIGHT - 600) // 2))
             self.assertGreater(changed(victory, credits, CENTRE), 0.1)
             press(game, "Return")
             self.assertEqual(game.wait_exit(20), 0)
@@ -322,7 +308,7 @@ class Endings(unittest.TestCase):
                 return differing_pixels(skull, at, picture, inside) < 20
 
             wait_for(dead, 120, interval=1.0, what="the death picture")
-            keep(skull, "death.png", (400, 340, (WIDTH - 400) // 2, (HEIGHT - 340) // 2))
+            keep_picture(skull, "death.png", (400, 340, (WIDTH - 400) // 2, (HEIGHT - 340) // 2))
             press(game, "Return")
             credits = shot(game, "credits.png")
             self.assertGreater(changed(skull, credits, CENTRE), 0.1)

@@ -8,18 +8,16 @@ With VARNHOLT_PICTURES set to a folder, the tests leave there the README's pictu
 
 import os
 import re
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import Game, differing_pixels, wait_for  # noqa: E402
+from harness import Game, differing_pixels, keep_picture, wait_for  # noqa: E402
 from test_startup import windowed_config  # noqa: E402
 
 WIDTH, HEIGHT = 1024, 768
 SEED = {"VARNHOLT_SEED": "11"}
-PICTURES = os.environ.get("VARNHOLT_PICTURES")
 CLEAN_UP = ["-> Game Mainloop Stopped <-", "-> Stopping Timers & Starting Clean Up  <-",
             "GUI DESTRUCTED Successfully ", "-> Timers Stopped, Clean Up Successful <-"]
 # The centre of the screen, where the victory window opens.
@@ -101,18 +99,6 @@ def errors_in(log):
     return [line for line in log.split("\n") if re.search(r"rror|xception|Failed", line)]
 
 
-def keep(path, name, region=None):
-    """Saves a screenshot as a README picture, cropped to region (w, h, x, y), on a 64-colour palette."""
-    if not PICTURES:
-        return
-    args = ["convert", path]
-    if region:
-        w, h, x, y = region
-        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
-    args += ["+dither", "-colors", "64", os.path.join(PICTURES, name)]
-    subprocess.run(args, check=True, capture_output=True)
-
-
 def quit_cleanly(test, game):
     game.key("alt+F4")
     test.assertEqual(game.wait_exit(30), 0)
@@ -167,7 +153,7 @@ class Monsters(unittest.TestCase):
             for n, (a, b) in enumerate(zip(counters, counters[1:]), 1):
                 self.assertGreater(differing_pixels(a, COUNTERS, b, COUNTERS), 10,
                                    f"generation {n} did not change the counters")
-            keep(counters[-1], "world-counters.png", COUNTERS)
+            keep_picture(counters[-1], "world-counters.png", COUNTERS)
             # A spot may be taken once in a while: a kind is full a little later then.
             generation = 3
             while True:
@@ -201,7 +187,7 @@ class Chest(unittest.TestCase):
             time.sleep(0.3)
             opened = game.screenshot("opened.png")
             self.assertGreater(changed(closed, opened, CHEST), 0.1, "the chest looks the same")
-            keep(opened, "world-chest.png", (320, 240, 160, 200))
+            keep_picture(opened, "world-chest.png", (320, 240, 160, 200))
 
             press(game, "KP_1")
             time.sleep(0.5)
@@ -245,7 +231,7 @@ class Session(unittest.TestCase):
                         BOW_DROP=1)
         with Game(prepare=prepare, env=SEED) as game:
             started(game)
-            keep(game.screenshot("monsters.png"), "world-monsters.png", (480, 360, 0, 100))
+            keep_picture(game.screenshot("monsters.png"), "world-monsters.png", (480, 360, 0, 100))
             deadline = time.monotonic() + 60
             legs = [("Right", 1.5), ("Down", 1.0), ("Left", 1.5), ("Up", 1.0)]
             while time.monotonic() < deadline:

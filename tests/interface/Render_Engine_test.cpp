@@ -10,6 +10,7 @@
 
 #include "battlefield/BF_Fixture.hpp"
 #include "battlefield/BattleField.hpp"
+#include "Log_Capture.hpp"
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
 #include "media/VideoSurface.hpp"
@@ -20,28 +21,6 @@ using bf_test::BF_Fixture;
 using GLINT::SDL::Rect;
 
 namespace {
-
-// Everything the game log writes while it lives.
-class Log_Capture {
-public:
-    Log_Capture() : console(log.toConsole()), file(log.toFile()) {
-        log.setConsole(true);
-        log.setFile(false);
-        old = std::clog.rdbuf(text.rdbuf());
-    }
-    ~Log_Capture() {
-        std::clog.rdbuf(old);
-        log.setConsole(console);
-        log.setFile(file);
-    }
-    std::string str() const { return text.str(); }
-
-private:
-    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
-    bool console, file;
-    std::ostringstream text;
-    std::streambuf* old = nullptr;
-};
 
 class Render_Engine_Test : public ::testing::Test {
 protected:
