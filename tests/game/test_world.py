@@ -198,8 +198,13 @@ class Chest(unittest.TestCase):
             press(game, "r")
             time.sleep(0.5)
             press(game, "i")
-            one_sword = game.screenshot("one-sword.png")
+            # A slow (sanitized) game may draw the window a few frames later.
+            shots = []
+            wait_for(lambda: changed(opened, shots.append(game.screenshot("one-sword.png")) or shots[-1],
+                                     INVENTORY) > 0.5, 15, what="the inventory window")
+            one_sword = shots[-1]
             press(game, "i", "Alt_L", "i")
+            time.sleep(1.0)
             still = game.screenshot("still.png")
             press(game, "i")
             self.assertGreater(changed(opened, one_sword, INVENTORY), 0.5, "no inventory window")
@@ -240,6 +245,9 @@ class Session(unittest.TestCase):
                     press(game, "KP_1", "ctrl")
                     strike_around(game, 2)
                 self.assertTrue(game.running(), game.stderr()[-2000:])
+            # A sanitized game's timers run late: play on until 200 generations have come.
+            wait_for(lambda: game.game_log().count("Generate Monsters ") > 200, 90, interval=0.5,
+                     what="200 generations")
             log = quit_cleanly(self, game)
             self.assertGreater(log.count("Generate Monsters "), 200)
             self.assertIn(" Miss <<< ", log)
