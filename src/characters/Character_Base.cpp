@@ -284,23 +284,33 @@ void Character_Base::Attack_SetValues() {
 
                      infos.Attack_Point_X = x;
                      infos.Attack_Point_Y = y;
-                     if (d == S::CH_RIGHT)
-                         infos.Attack_Rect = Make_Rect(x + w, y, r, h);
-                     else if (d == S::CH_RIGHT_DOWN)
-                         infos.Attack_Rect = Make_Rect(x + w / 2, y + h / 2, w / 2 + r, h / 2 + r);
-                     else if (d == S::CH_DOWN)
-                         infos.Attack_Rect = Make_Rect(x, y + h, w, r);
-                     else if (d == S::CH_LEFT_DOWN)
-                         infos.Attack_Rect = Make_Rect(x - r, y + h / 2, w / 2 + r, h / 2 + r);
-                     else if (d == S::CH_LEFT)
-                         infos.Attack_Rect = Make_Rect(x - r, y, r, h);
-                     else if (d == S::CH_LEFT_UP)
-                         infos.Attack_Rect = Make_Rect(x - r, y - r, w / 2 + r, h / 2 + r);
-                     else if (d == S::CH_UP)
-                         infos.Attack_Rect = Make_Rect(x, y - r, w, r);
-                     else if (d == S::CH_RIGHT_UP)
-                         infos.Attack_Rect = Make_Rect(x + w / 2, y - r, w / 2 + r, h / 2 + r);
+                     infos.Attack_Rect = Melee_Attack_Rect(infos.Collision_Rect, d, r);
                  });
+}
+
+Rect Character_Base::Melee_Attack_Rect(const Rect& box, int direction, int reach) {
+    const int x = box.getx(), y = box.gety(), w = box.getw(), h = box.geth(), r = reach;
+    const int d = direction;
+    using S = Game_Settings;
+    // Straight ahead a strip as wide as the box; on a diagonal the quarter
+    // around the corner it faces.
+    if (d == S::CH_RIGHT)
+        return Make_Rect(x + w, y, r, h);
+    if (d == S::CH_RIGHT_DOWN)
+        return Make_Rect(x + w / 2, y + h / 2, w / 2 + r, h / 2 + r);
+    if (d == S::CH_DOWN)
+        return Make_Rect(x, y + h, w, r);
+    if (d == S::CH_LEFT_DOWN)
+        return Make_Rect(x - r, y + h / 2, w / 2 + r, h / 2 + r);
+    if (d == S::CH_LEFT)
+        return Make_Rect(x - r, y, r, h);
+    if (d == S::CH_LEFT_UP)
+        return Make_Rect(x - r, y - r, w / 2 + r, h / 2 + r);
+    if (d == S::CH_UP)
+        return Make_Rect(x, y - r, w, r);
+    if (d == S::CH_RIGHT_UP)
+        return Make_Rect(x + w / 2, y - r, w / 2 + r, h / 2 + r);
+    return Rect();
 }
 
 void Character_Base::Attack_SetAnimations() {

@@ -37,6 +37,8 @@ public:
     virtual bool Check_Env_Type_Allowed(const std::string& type) = 0;
     // Builds the attack rectangle from the direction, the box and the reach.
     virtual void Attack_SetValues();
+    // What a blow with a weapon in hand reaches from the collision box facing direction.
+    static GLINT::SDL::Rect Melee_Attack_Rect(const GLINT::SDL::Rect& box, int direction, int reach);
     virtual void Attack_PlayBeginningSounds() {}
     virtual void Attack_SetAnimations();
     virtual void Attack_PlayEndSounds() {}

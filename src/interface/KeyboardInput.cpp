@@ -1,6 +1,5 @@
 #include "interface/KeyboardInput.hpp"
 
-#include <cmath>
 
 #include <SDL/SDL.h>
 
@@ -175,19 +174,7 @@ void KeyboardInput::Update_Movement_Vector() {
         down = down || held.second == Player_Commands::Down;
         up = up || held.second == Player_Commands::Up;
     }
-    CH_Base_All_Infos& infos = The_Player->Infos();
-    Characteristics& stats = *infos.CH_Characteristics;
-    stats.Vector_X = static_cast<float>(int(right) - int(left));
-    stats.Vector_Y = static_cast<float>(int(down) - int(up));
-    infos.Direction = The_Player->Find_Direction_From_Velocities();
-    using S = Game_Settings;
-    const int d = infos.Direction;
-    if (d == S::CH_RIGHT_DOWN || d == S::CH_LEFT_DOWN || d == S::CH_LEFT_UP || d == S::CH_RIGHT_UP) {
-        // Diagonals cover the same distance per step as straight moves.
-        const float root2 = std::sqrt(2.0f);
-        stats.Vector_X /= root2;
-        stats.Vector_Y /= root2;
-    }
+    Player_Commands::Steer(*The_Player, int(right) - int(left), int(down) - int(up));
 }
 
 void KeyboardInput::Halt() {

@@ -1,5 +1,7 @@
 #include "interface/Player_Commands.hpp"
 
+#include <cmath>
+
 #include "characters/Player.hpp"
 #include "interface/GUI.hpp"
 #include "items/Inventory.hpp"
@@ -77,6 +79,20 @@ void Player_Commands::Carry_Out(Command command, Player& player, GUI* gui) {
     default:
         // Throwing weapons and spells are recognised but do nothing yet.
         break;
+    }
+}
+
+void Player_Commands::Steer(Player& player, int x, int y) {
+    CH_Base_All_Infos& infos = player.Infos();
+    ::Characteristics& stats = *infos.CH_Characteristics;
+    stats.Vector_X = static_cast<float>(x);
+    stats.Vector_Y = static_cast<float>(y);
+    infos.Direction = player.Find_Direction_From_Velocities();
+    if (x != 0 && y != 0) {
+        // Diagonals cover the same distance per step as straight moves.
+        const float root2 = std::sqrt(2.0f);
+        stats.Vector_X /= root2;
+        stats.Vector_Y /= root2;
     }
 }
 

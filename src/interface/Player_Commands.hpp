@@ -47,6 +47,11 @@ public:
     // Carries out one of those commands; gui may be null.
     static void Carry_Out(Command command, Player& player, GUI* gui);
 
+    // Walks the hero one of the eight ways (x and y each -1, 0 or 1), a
+    // diagonal as fast as a straight line; (0, 0) stands still and keeps the
+    // facing.
+    static void Steer(Player& player, int x, int y);
+
     // Running starts only while moving, with endurance left and a run speed
     // of its own; otherwise the flag is cleared.
     static void Running_On(Player& player);

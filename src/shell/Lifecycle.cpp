@@ -1,10 +1,12 @@
 #include "shell/Lifecycle.hpp"
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <SDL/SDL.h>
+#include <guichan/exception.hpp>
 
 #include "ai/Character_Factory_Base.hpp"
 #include "ai/Monster_Factory.hpp"
@@ -32,6 +34,7 @@
 #include "shell/Config.hpp"
 #include "shell/Daemons.hpp"
 #include "shell/Error_Chain.hpp"
+#include "shell/Game_Random.hpp"
 #include "shell/Game_Settings.hpp"
 
 using GLINT::SDL::GameLog;
@@ -279,4 +282,66 @@ void Show_Start_Failure() {
     const std::string log = Game_Settings::Log_Name.empty() ? "the log" : Game_Settings::Log_Name;
     window->UpdateLoadingScreen(window->getLoadingScreen()->getProgress(),
                                 "Varnholt could not start: the reason is in " + log);
+}
+
+Game_World Get_Game_World() {
+    Game_World world;
+    world.Battlefield = Battlefield;
+    world.Hero = Game_Player;
+    world.Interface = Interface;
+    world.Factories = Factories;
+    world.Actionables = Actionables;
+    world.Engine = Engine_Of_The_Game;
+    return world;
+}
+
+namespace {
+
+// Clean up after a failure, then leave the player time to read what happened.
+int Fail(Uint32 waitMs) {
+    if (!CleanUp())
+        Log_Entry("Clean Up failed... ");
+    GameLog.flush();
+    Show_Start_Failure();
+    SDL_Delay(waitMs);
+    return 1;
+}
+
+} // namespace
+
+int Run_Game_Phases(const std::function<void()>& beforeRun) {
+    try {
+        Game_Random::Seed_From_Environment();
+
+        InitEverything();
+        Log_Entry("-> Initialization Successful <-");
+
+        Log_Entry("-> Starting Implementation <-");
+        ImplementEverything();
+        Log_Entry("-> Implementation Successful <-");
+        if (beforeRun)
+            beforeRun();
+
+        Log_Entry("-> Starting Game Mainloop & Timers <-");
+        RunGame();
+        Log_Entry("-> Game Mainloop Stopped <-");
+
+        Log_Entry("-> Stopping Timers & Starting Clean Up  <-");
+        if (!CleanUp()) {
+            Log_Entry("Clean Up failed... ");
+            return 1;
+        }
+        Log_Entry("-> Timers Stopped, Clean Up Successful <-");
+        return 0;
+    } catch (const gcn::Exception& e) {
+        GameLog << "Exception In GuiChan: " << e.getMessage() << std::endl;
+        return Fail(2000);
+    } catch (const std::exception& e) {
+        GameLog << Logger::beginEntry << e.what() << std::endl;
+        return Fail(2000);
+    } catch (...) {
+        Log_Entry("Unhandled Exception occured in Main : ");
+        Log_Entry("Varnholt stopped in emergency");
+        return Fail(30000);
+    }
 }
