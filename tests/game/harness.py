@@ -95,10 +95,10 @@ class Game:
         self.proc = None
 
     # -- process ---------------------------------------------------------
-    def start(self):
-        exe = os.path.join(self.folder, "varnholt")
+    def start(self, program="varnholt", *args):
+        exe = os.path.join(self.folder, program)
         with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
-            self.proc = subprocess.Popen([exe], cwd=self.folder, env=self.env, stdout=out, stderr=err)
+            self.proc = subprocess.Popen([exe, *args], cwd=self.folder, env=self.env, stdout=out, stderr=err)
         return self
 
     def wait_exit(self, timeout):
