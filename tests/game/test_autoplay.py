@@ -52,11 +52,11 @@ class Autopilot(unittest.TestCase):
     def test_play_goes_on_cleanly_while_monsters_come_five_times_a_second(self):
         prepare = world(INITIAL_MONSTERS=3, MAX_MONSTERS_SIMULTANEOUSLY=4, MONSTERS_GENERATION_INTERVAL=200, **BUSY)
         with Game(prepare=prepare, env={"VARNHOLT_SEED": "8"}) as game:
-            game.start("varnholt-autoplay", "--seconds", "45")
+            game.start("varnholt-autoplay", "--seconds", "120")
             game.wait_log("-> Starting Game Mainloop & Timers <-", timeout=60)
             time.sleep(20)
             keep_picture(game.screenshot("autopilot.png"), "autopilot.png", (480, 360, 272, 204))
-            game.wait_exit(200)
+            game.wait_exit(300)
             self.assertRegex(summary(game), r"^(Out of time|Death) after .* of play: [1-9]\d* monsters killed, ")
             log = ended_cleanly(self, game)
             # The timers worked as hard as asked: about five generations a second.
