@@ -198,6 +198,11 @@ void Autopilot::Play() {
     Player& hero = *World.Hero;
     if (Trace && Frames % 30 == 0)
         Trace_Line();
+    if (Handed_Over) {
+        if (Frames % 30 == 0)
+            Report_Bag();
+        return;
+    }
     if (!Alive(hero) || !hero.Can_Act())
         return;
     Drink_When_Low();
@@ -247,6 +252,18 @@ void Autopilot::Play() {
         return;
     }
     case Monster_Goal: {
+        if (Hand_Over && Monster_Counters::Killed.load() >= static_cast<int>(S::BOW_DROP)) {
+            const int direction = Blow_Direction(*Target);
+            if (direction >= 0) {
+                Halt();
+                Face(direction);
+                Handed_Over = true;
+                const Point own = Centre(hero.Infos().Collision_Rect), other = Centre(Target->Infos().Collision_Rect);
+                Report << "Hand over: a monster at " << other.getx() - own.getx() << ", " << other.gety() - own.gety()
+                       << " from the hero, who faces it" << std::endl;
+                return;
+            }
+        }
         if (Shoot(*Target) || Strike(*Target))
             return;
         // Whoever else stands in reach is struck on the way.
@@ -293,7 +310,7 @@ void Autopilot::Choose_Goal() {
     Goal = None;
     if (monster && Monster_Near(Close_Quarters)) {
         Goal = Monster_Goal;
-    } else if (!inventory.Get_Melee_Weapon() && (Bow_Ready() || !monster) && Find_Chest(place)) {
+    } else if (!inventory.Get_Melee_Weapon() && (Bow_Ready() || !monster || Hand_Over) && Find_Chest(place)) {
         // Bare fists would not get through the graveyard: the chest waits for the bow.
         Goal = Chest_Goal;
         Goal_Point = place;
@@ -307,6 +324,19 @@ void Autopilot::Choose_Goal() {
     // A chest or bag keeps its own clock, so that one out of reach is given up.
     if (Goal == Monster_Goal || Goal != previous || Squared(Goal_Point, previousPoint) > 0)
         Goal_Chosen_Frame = Frames;
+}
+
+void Autopilot::Report_Bag() const {
+    const Point own = Centre(World.Hero->Infos().Collision_Rect);
+    for (const auto& entry : World.Actionables->Get_Actionables())
+        if (entry.second->Get_Type() == Actionable::Drop_Type && !entry.second->Get_Items().empty()) {
+            const int x = entry.first.first - own.getx(), y = entry.first.second - own.gety();
+            if (x * x + y * y <= 200 * 200) {
+                Report << "Bag: at " << x << ", " << y << " from the hero" << std::endl;
+                return;
+            }
+        }
+    Report << "Bag: none near the hero" << std::endl;
 }
 
 bool Autopilot::Given_Up_On(const Point& place) const {
@@ -412,21 +442,28 @@ bool Autopilot::Strike(const Character_Base& target) {
     else if (!inventory.Get_Melee_Weapon() && infos.Attack_Type == Weapon::Distant)
         Player_Commands::Carry_Out(Player_Commands::Hide_Weapon, hero, World.Interface);
 
-    const Characteristics& stats = *infos.CH_Characteristics;
-    const int reach = stats.Reach + stats.Weapon_Reach_Bonus;
-    int best = 0, direction = -1;
-    for (const Heading& h : Headings()) {
-        const int covered = Overlap(Character_Base::Melee_Attack_Rect(box, h.Code, reach), other);
-        if (covered > best) {
-            best = covered;
-            direction = h.Code;
-        }
-    }
+    const int direction = Blow_Direction(target);
     if (direction < 0)
         return false;
     Face(direction);
     Attack();
     return true;
+}
+
+int Autopilot::Blow_Direction(const Character_Base& target) const {
+    const CH_Base_All_Infos& infos = World.Hero->Infos();
+    const Characteristics& stats = *infos.CH_Characteristics;
+    const int reach = stats.Reach + stats.Weapon_Reach_Bonus;
+    int best = 0, direction = -1;
+    for (const Heading& h : Headings()) {
+        const int covered = Overlap(Character_Base::Melee_Attack_Rect(infos.Collision_Rect, h.Code, reach),
+                                    target.Infos().Collision_Rect);
+        if (covered > best) {
+            best = covered;
+            direction = h.Code;
+        }
+    }
+    return direction;
 }
 
 bool Autopilot::Shoot(const Character_Base& target) {

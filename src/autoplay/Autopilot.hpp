@@ -35,6 +35,11 @@ public:
     Outcome Get_Outcome() const { return Result; }
     // A line on what the bot is after, twice a second.
     void Set_Trace(bool on) { Trace = on; }
+    // For staged tests: the bot takes the chest's sword, kills BOW_DROP
+    // monsters, then stops facing the next one within reach, says where it
+    // stands, and leaves the hero to the keyboard; from then on it tells
+    // where the nearest bag lies, twice a second.
+    void Set_Hand_Over(bool on) { Hand_Over = on; }
     // The last line: outcome, game time, monsters killed, potions, arrows, frames.
     std::string Summary() const;
 
@@ -52,12 +57,16 @@ private:
     bool Find_Chest(GLINT::SDL::Point& goal) const;
     bool Find_Bag(GLINT::SDL::Point& goal) const;
     bool Given_Up_On(const GLINT::SDL::Point& place) const;
+    // Once handed over: where the nearest bag lies from the hero's box centre.
+    void Report_Bag() const;
     // The monster cheapest to reach and kill with what the hero holds.
     Character_Base* Nearest_Monster() const;
     bool Monster_Near(int distance) const;
 
     // The blow or shot to deal now; false when the target is out of reach.
     bool Strike(const Character_Base& target);
+    // The direction a blow at target would take; -1 when it is out of reach.
+    int Blow_Direction(const Character_Base& target) const;
     bool Shoot(const Character_Base& target);
     bool In_Line(const GLINT::SDL::Rect& target, int& direction, int& distance) const;
     bool Bow_Ready() const;
@@ -80,6 +89,8 @@ private:
     std::string Name;
     std::unique_ptr<Route_Map> Routes;
     bool Trace = false;
+    bool Hand_Over = false;
+    bool Handed_Over = false;
 
     Outcome Result = Playing;
     unsigned Frames = 0;

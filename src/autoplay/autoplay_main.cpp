@@ -16,7 +16,7 @@
 namespace {
 
 int Usage() {
-    std::cerr << "Usage: varnholt-autoplay [--headless] [--trace] [--seconds LIMIT] [--name NAME]\n"
+    std::cerr << "Usage: varnholt-autoplay [--headless] [--trace] [--hand-over] [--seconds LIMIT] [--name NAME]\n"
                  "Plays Varnholt from the current folder until victory, death or LIMIT seconds of play\n"
                  "(3600 by default). VARNHOLT_SEED makes a run repeatable.\n";
     return 2;
@@ -27,6 +27,7 @@ int Usage() {
 int main(int argc, char** argv) {
     bool headless = !std::getenv("DISPLAY") || !*std::getenv("DISPLAY");
     bool trace = false;
+    bool handOver = false;
     unsigned long limit = 3600;
     std::string name = "Autopilot";
     for (int i = 1; i < argc; ++i) {
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
             headless = true;
         } else if (option == "--trace") {
             trace = true;
+        } else if (option == "--hand-over") {
+            handOver = true;
         } else if (option == "--seconds" && i + 1 < argc) {
             char* end = nullptr;
             limit = std::strtoul(argv[++i], &end, 10);
@@ -57,6 +60,7 @@ int main(int argc, char** argv) {
         const Game_World world = Get_Game_World();
         pilot.reset(new Autopilot(world, std::cout, static_cast<unsigned>(limit), name));
         pilot->Set_Trace(trace);
+        pilot->Set_Hand_Over(handOver);
         engine.reset(new Autopilot_Engine(*world.Engine, *pilot));
         GLINT::SDL::MediaContext::instance().getWindow()->setEngine(engine.get());
     });
