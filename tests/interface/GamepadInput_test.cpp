@@ -216,7 +216,7 @@ TEST_F(Gamepad_Test, OutsidePlayThePadHandsOnArrowsReturnAndEscape) {
 TEST_F(Gamepad_Test, EventsPushedIntoSDLsQueueReachThePadThroughTheWindow) {
     GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
     ASSERT_TRUE(media.InitVideo(false, false, true, false));
-    EXPECT_EQ(media.InitJoystick(), 0) << "no pad on a test machine";
+    EXPECT_GE(media.InitJoystick(), 0) << "no pad is no failure";
     media.setJoystickHandler(pad.release());
 
     SDL_Event event{};
