@@ -6,6 +6,7 @@
 #include "characters/Character_Animations_Center.hpp"
 #include "characters/Player.hpp"
 #include "interface/GUI.hpp"
+#include "interface/Screenshot.hpp"
 #include "lumen/lumeninput.hpp"
 #include "media/KeyNames.hpp"
 #include "media/Logger.hpp"
@@ -39,7 +40,11 @@ bool KeyboardInput::handleKeyEvent(const Key& key, bool pressed) {
     return Chain_Errors("Exception In KeyboardInput::handleKeyEvent: ",
                         "Unhandled Exception In KeyboardInput::handleKeyEvent()", [&] {
                             const int code = key.getKey();
-                            switch (Game_Settings::GLOBAL_GAME_STATE.load()) {
+                            const int state = Game_Settings::GLOBAL_GAME_STATE;
+                            // Not while a key is being bound: F12 may be the one.
+                            if (pressed && code == Key_F12 && state >= 3 && state <= 8 && state != 6)
+                                Screenshot::Take();
+                            switch (state) {
                             case 3:
                                 return Playing(key, pressed);
                             case 4:

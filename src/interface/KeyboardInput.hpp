@@ -13,7 +13,8 @@ class Player;
 // The game's keyboard: moves and commands the player through the key
 // bindings while playing, drives the menus with fixed keys, toggles the
 // window mode, captures a new binding for the options screen, ends the game
-// on Alt+F4 and after the credits, and hands every key to the interface.
+// on Alt+F4 and after the credits, saves the screen on F12, and hands every
+// key to the interface.
 //
 // The movement vector is worked out from the movement keys held since their
 // press was accepted, so a release is never lost: wherever it arrives (menu,
@@ -30,6 +31,7 @@ public:
     static constexpr int Key_Right = 187;
     static constexpr int Key_Left = 188;
     static constexpr int Key_F4 = 197;
+    static constexpr int Key_F12 = 205;
 
     // Neither is owned; either may be null (then what needs it is skipped).
     KeyboardInput(Player* player, GUI* gui);

@@ -44,6 +44,9 @@ MediaContext::~MediaContext() {
     if (textInitialised)
         TTF_Quit();
     joystick.reset();
+    for (SDL_Joystick* pad : pads)
+        SDL_JoystickClose(pad);
+    pads.clear();
     mixer.reset();
     window.reset();
     manager.reset();
@@ -86,6 +89,30 @@ bool MediaContext::InitAudio(int frequency, int channels, int chunkSize) {
         }
         return result;
     });
+}
+
+int MediaContext::InitJoystick() {
+    if (!manager || SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+        MediaLog << Logger::beginEntry << "Joystick Init Failed : " << SDL_GetError() << std::endl;
+        return 0;
+    }
+    if (!pads.empty())
+        return static_cast<int>(pads.size());
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        SDL_Joystick* pad = SDL_JoystickOpen(i);
+        const char* name = SDL_JoystickName(i);
+        if (!pad) {
+            MediaLog << Logger::beginEntry << "Joystick " << i << " (" << (name ? name : "?")
+                     << ") could not be opened : " << SDL_GetError() << std::endl;
+            continue;
+        }
+        MediaLog << Logger::beginEntry << "Joystick " << i << " : " << (name ? name : "?") << ", "
+                 << SDL_JoystickNumAxes(pad) << " axes, " << SDL_JoystickNumHats(pad) << " hats, "
+                 << SDL_JoystickNumButtons(pad) << " buttons" << std::endl;
+        pads.push_back(pad);
+    }
+    SDL_JoystickEventState(SDL_ENABLE);
+    return static_cast<int>(pads.size());
 }
 
 bool MediaContext::InitText() {

@@ -3,6 +3,9 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <vector>
+
+typedef struct _SDL_Joystick SDL_Joystick;
 
 namespace GLINT {
 namespace SDL {
@@ -24,6 +27,11 @@ public:
     bool InitText();
     // Opens the audio device; replaces the mixer opened before, if any.
     bool InitAudio(int frequency, int channels, int chunkSize);
+    // Starts joystick support and opens every pad plugged in now (SDL 1.2
+    // sees a pad plugged in later only at the next start); returns how many
+    // were opened. Unlike the others it never ends the process: without
+    // pads, or without the subsystem, the game is played on the keyboard.
+    int InitJoystick();
 
     bool requestQuit();
     bool isQuitRequested() const { return quitRequested; }
@@ -50,6 +58,7 @@ private:
     std::unique_ptr<Window> window;
     std::unique_ptr<Mixer> mixer;
     std::unique_ptr<JoystickHandler> joystick;
+    std::vector<SDL_Joystick*> pads;
     std::string name;
     std::string second;
 };

@@ -18,6 +18,7 @@
 #include "characters/NPC_OHS_Guard.hpp"
 #include "characters/Player.hpp"
 #include "interface/GUI.hpp"
+#include "interface/GamepadInput.hpp"
 #include "interface/KeyboardInput.hpp"
 #include "interface/MouseInput.hpp"
 #include "interface/Render_Engine.hpp"
@@ -107,6 +108,9 @@ void InitEverything() {
         Require(media.InitTimer(), "Init Timer Failed: ");
         Log_Entry("Init Timer : OK ");
 
+        // Pads are a convenience: without any the game starts all the same.
+        Log_Entry("Init Joystick : " + std::to_string(media.InitJoystick()) + " pad(s) ");
+
         Require(media.InitText(), "TTF Init Failed: ");
         Log_Entry("TTF Init : OK ");
 
@@ -188,6 +192,9 @@ void ImplementEverything() {
         Game_Mouse = new MouseInput(Game_Player, Interface);
         window.getEventDispatcher().setMouse(Game_Mouse);
 
+        window.UpdateLoadingScreen(87, "Creating User gamepad input");
+        MediaContext::instance().setJoystickHandler(new GamepadInput(Game_Player, Interface, Game_Keyboard));
+
         window.UpdateLoadingScreen(90, "Creating Render Engine");
         Engine_Of_The_Game = new Render_Engine(Battlefield);
         Engine_Of_The_Game->Set_Player(Game_Player);
@@ -250,6 +257,7 @@ bool CleanUp() {
             window->getEventDispatcher().setKeyboard(nullptr);
             window->getEventDispatcher().setMouse(nullptr);
         }
+        MediaContext::instance().setJoystickHandler(nullptr);
         delete Game_Keyboard;
         Game_Keyboard = nullptr;
         delete Game_Mouse;
