@@ -165,15 +165,7 @@ void GamepadInput::Steer() {
         return;
     Steered_X = dx;
     Steered_Y = dy;
-    stats.Vector_X = static_cast<float>(dx);
-    stats.Vector_Y = static_cast<float>(dy);
-    infos.Direction = The_Player->Find_Direction_From_Velocities();
-    if (dx != 0 && dy != 0) {
-        // Diagonals cover the same distance per step as straight moves.
-        const float root2 = std::sqrt(2.0f);
-        stats.Vector_X /= root2;
-        stats.Vector_Y /= root2;
-    }
+    Player_Commands::Steer(*The_Player, dx, dy);
 }
 
 void GamepadInput::Halt() {
