@@ -264,7 +264,9 @@ void Run_Mode(const Mode& mode, int frames) {
         {
             ScopedLock world_lock(WorldLock::mutex());
             window.getEventDispatcher().dispatchPending();
-            screen.fill(background);
+            // As the main loop does: no clear under a frame that paints every pixel.
+            if (!world.Engine->coversDisplay(screen))
+                screen.fill(background);
             const Uint32 now = Game_Clock::Now();
             t1 = Clock::now();
             world.Engine->prerender(now - lastUpdate);

@@ -124,15 +124,20 @@ bool Copy(SDL_Surface* from, const SDL_Rect& source, SDL_Surface* to, int x, int
 
 } // namespace
 
-bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+bool BF_Ground_Cache::Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const {
     const int left = camera.getx(), top = camera.gety(), w = camera.getw(), h = camera.geth();
     if (left < 0 || top < 0 || left + w > Width || top + h > Height)
         return false;
     // Tile by tile, the default ground covers the screen size and the layer
     // the camera, both clipped by the target: all three must agree.
-    if (w != target.getWidth() || h != target.getHeight() || w != Game_Settings::Current_Screen_Width ||
-        h != Game_Settings::Current_Screen_Height)
+    return w == target.getWidth() && h == target.getHeight() && w == Game_Settings::Current_Screen_Width &&
+           h == Game_Settings::Current_Screen_Height;
+}
+
+bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+    if (!Covers(camera, target))
         return false;
+    const int left = camera.getx(), top = camera.gety(), w = camera.getw(), h = camera.geth();
     SDL_Surface* screen = target.get_SDL();
     for (int row = top / Piece_Size; row <= (top + h - 1) / Piece_Size; ++row) {
         for (int column = left / Piece_Size; column <= (left + w - 1) / Piece_Size; ++column) {

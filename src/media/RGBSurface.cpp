@@ -126,11 +126,79 @@ bool RGBSurface::resize(int width, int height, bool keepContent) {
     return true;
 }
 
+namespace {
+
+// SDL_DisplayFormat of a 32-bit picture in a channel order the display
+// lacks (every RGBA PNG) goes through SDL's generic blitter, pixel by pixel,
+// and the start converts a hundred character sheets. This is the same
+// conversion in one tight pass: each channel cut to the display's bits, the
+// key and the surface alpha carried over as SDL_ConvertSurface carries
+// them. Null when the picture or the display is of another kind.
+SDL_Surface* Quick_Display_Format(SDL_Surface* source) {
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    const SDL_PixelFormat* from = source->format;
+    const SDL_PixelFormat* to = display ? display->format : nullptr;
+    if (!to || to->palette || to->Amask || (to->BytesPerPixel != 2 && to->BytesPerPixel != 4) ||
+        from->palette || from->BytesPerPixel != 4 || from->Rloss || from->Gloss || from->Bloss ||
+        (source->flags & (SDL_HWSURFACE | SDL_RLEACCEL)) || (display->flags & SDL_HWSURFACE))
+        return nullptr;
+    SDL_Surface* converted = SDL_CreateRGBSurface(SDL_SWSURFACE, source->w, source->h, to->BitsPerPixel, to->Rmask,
+                                                  to->Gmask, to->Bmask, to->Amask);
+    if (!converted)
+        return nullptr;
+    if (SDL_LockSurface(source) != 0) {
+        SDL_FreeSurface(converted);
+        return nullptr;
+    }
+    // The format's fields in locals: stores through byte pointers would make the compiler reload them.
+    const Uint32 rMask = from->Rmask, gMask = from->Gmask, bMask = from->Bmask;
+    const int rIn = from->Rshift, gIn = from->Gshift, bIn = from->Bshift;
+    const int rLoss = to->Rloss, gLoss = to->Gloss, bLoss = to->Bloss;
+    const int rOut = to->Rshift, gOut = to->Gshift, bOut = to->Bshift;
+    const auto convert = [=](Uint32 p) {
+        return ((p & rMask) >> rIn >> rLoss) << rOut | ((p & gMask) >> gIn >> gLoss) << gOut |
+               ((p & bMask) >> bIn >> bLoss) << bOut;
+    };
+    const int w = source->w;
+    for (int y = 0; y < source->h; ++y) {
+        const Uint32* in = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(source->pixels) + y * source->pitch);
+        void* row = static_cast<Uint8*>(converted->pixels) + y * converted->pitch;
+        if (to->BytesPerPixel == 2) {
+            Uint16* out = static_cast<Uint16*>(row);
+            for (int x = 0; x < w; ++x)
+                out[x] = static_cast<Uint16>(convert(in[x]));
+        } else {
+            Uint32* out = static_cast<Uint32*>(row);
+            for (int x = 0; x < w; ++x)
+                out[x] = convert(in[x]);
+        }
+    }
+    SDL_UnlockSurface(source);
+    // What SDL_DisplayFormat asks SDL_ConvertSurface for, and what that sets on its result.
+    const Uint32 flags = source->flags;
+    if (flags & SDL_SRCCOLORKEY) {
+        Uint8 r, g, b;
+        SDL_GetRGB(from->colorkey, const_cast<SDL_PixelFormat*>(from), &r, &g, &b);
+        SDL_SetColorKey(converted, (flags & (SDL_SRCCOLORKEY | SDL_RLEACCELOK)) | (flags & SDL_RLEACCELOK),
+                        SDL_MapRGB(converted->format, r, g, b));
+    }
+    if (flags & SDL_SRCALPHA)
+        SDL_SetAlpha(converted, (flags & (SDL_SRCALPHA | SDL_RLEACCELOK)) | (flags & SDL_RLEACCELOK), from->alpha);
+    SDL_SetClipRect(converted, &source->clip_rect);
+    return converted;
+}
+
+} // namespace
+
 bool RGBSurface::convertToDisplayFormat() {
     if (!surface || !SDL_GetVideoSurface())
         return false;
     const bool hasAlpha = surface->format->Amask != 0 && !(surface->flags & SDL_SRCCOLORKEY);
-    SDL_Surface* converted = hasAlpha ? SDL_DisplayFormatAlpha(surface) : SDL_DisplayFormat(surface);
+    SDL_Surface* converted = nullptr;
+    if (hasAlpha)
+        converted = SDL_DisplayFormatAlpha(surface);
+    else if (!(converted = Quick_Display_Format(surface)))
+        converted = SDL_DisplayFormat(surface);
     if (!converted)
         return false;
     reset(converted);
