@@ -141,6 +141,7 @@ public:
         Owner.setExit(true);
     }
     void postrender() override { Game->postrender(); }
+    bool coversDisplay(const GLINT::SDL::VideoSurface& screen) const override { return Game->coversDisplay(screen); }
     bool init(int width, int height) override { return Game->init(width, height); }
     bool resize(int width, int height) override { return Game->resize(width, height); }
 
