@@ -59,7 +59,8 @@ void LumenFont::drawString(Graphics* graphics, const std::string& text, int x, i
         GLINT::SDL::Point(static_cast<Sint16>(x), static_cast<Sint16>(y + yOffset)));
 }
 
-const GLINT::SDL::RGBSurface& LumenFont::renderedText(const std::string& text, const GLINT::SDL::RGBColor& ink) {
+const GLINT::SDL::RGBSurface& LumenFont::renderedText(const std::string& text,
+                                                      const GLINT::SDL::RGBColor& ink) {
     const Uint32 key = Uint32(ink.getR()) << 16 | Uint32(ink.getG()) << 8 | ink.getB();
     for (std::size_t i = 0; i < rendered.size(); ++i)
         if (rendered[i].ink == key && rendered[i].text == text) {

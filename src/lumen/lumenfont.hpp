@@ -45,7 +45,8 @@ private:
         std::unique_ptr<GLINT::SDL::RGBSurface> surface;
     };
     // The text in that ink, rendered now or found among the last ones drawn.
-    const GLINT::SDL::RGBSurface& renderedText(const std::string& text, const GLINT::SDL::RGBColor& ink);
+    const GLINT::SDL::RGBSurface& renderedText(const std::string& text,
+                                               const GLINT::SDL::RGBColor& ink);
 
     std::unique_ptr<GLINT::SDL::Font> font;
     // Most recently drawn first.
