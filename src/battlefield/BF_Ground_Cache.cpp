@@ -43,14 +43,14 @@ BF_Ground_Cache* BF_Ground_Cache::Build(const BattleField& field, int fieldWidth
     const long long bytes = 1LL * cache->Columns * cache->Rows * Piece_Size * Piece_Size * format->BytesPerPixel;
     if (bytes > Memory_Limit)
         return nullptr;
-    auto create = [format] {
-        SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, Piece_Size, Piece_Size, format->BitsPerPixel,
+    auto create = [format](int width, int height) {
+        SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, format->BitsPerPixel,
                                                 format->Rmask, format->Gmask, format->Bmask, format->Amask);
         return raw ? new GLINT::SDL::RGBSurface(raw) : nullptr;
     };
     // Every piece is drawn on one scratch surface and then copied: a keyed
     // sprite drawn onto ever new surfaces would be re-encoded by SDL each time.
-    std::unique_ptr<GLINT::SDL::RGBSurface> scratch(create());
+    std::unique_ptr<GLINT::SDL::RGBSurface> scratch(create(Piece_Size, Piece_Size));
     if (!scratch)
         return nullptr;
     const int w = ground.Get_Display_Width(), h = ground.Get_Display_Height();
@@ -73,16 +73,18 @@ BF_Ground_Cache* BF_Ground_Cache::Build(const BattleField& field, int fieldWidth
                 GLINT::SDL::GameLog.safeEntry(std::string("Ground kept tile by tile: ") + e.what());
                 return nullptr;
             }
-            GLINT::SDL::RGBSurface* piece = create();
+            // Pieces on the field's right and bottom edges stop where it does.
+            const int pieceW = std::min(Piece_Size, fieldWidth - left), pieceH = std::min(Piece_Size, fieldHeight - top);
+            GLINT::SDL::RGBSurface* piece = create(pieceW, pieceH);
             if (!piece)
                 return nullptr;
             cache->Pieces.push_back(piece);
             SDL_Surface* from = scratch->get_SDL();
             SDL_Surface* to = piece->get_SDL();
-            for (int y = 0; y < Piece_Size; ++y)
+            for (int y = 0; y < pieceH; ++y)
                 std::memcpy(static_cast<Uint8*>(to->pixels) + y * to->pitch,
                             static_cast<const Uint8*>(from->pixels) + y * from->pitch,
-                            static_cast<std::size_t>(Piece_Size * format->BytesPerPixel));
+                            static_cast<std::size_t>(pieceW * format->BytesPerPixel));
         }
     }
     return cache.release();
@@ -124,15 +126,20 @@ bool Copy(SDL_Surface* from, const SDL_Rect& source, SDL_Surface* to, int x, int
 
 } // namespace
 
-bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+bool BF_Ground_Cache::Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const {
     const int left = camera.getx(), top = camera.gety(), w = camera.getw(), h = camera.geth();
     if (left < 0 || top < 0 || left + w > Width || top + h > Height)
         return false;
     // Tile by tile, the default ground covers the screen size and the layer
     // the camera, both clipped by the target: all three must agree.
-    if (w != target.getWidth() || h != target.getHeight() || w != Game_Settings::Current_Screen_Width ||
-        h != Game_Settings::Current_Screen_Height)
+    return w == target.getWidth() && h == target.getHeight() && w == Game_Settings::Current_Screen_Width &&
+           h == Game_Settings::Current_Screen_Height;
+}
+
+bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {
+    if (!Covers(camera, target))
         return false;
+    const int left = camera.getx(), top = camera.gety(), w = camera.getw(), h = camera.geth();
     SDL_Surface* screen = target.get_SDL();
     for (int row = top / Piece_Size; row <= (top + h - 1) / Piece_Size; ++row) {
         for (int column = left / Piece_Size; column <= (left + w - 1) / Piece_Size; ++column) {

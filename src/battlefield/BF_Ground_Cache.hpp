@@ -27,6 +27,8 @@ public:
     // the camera leaves the field or does not match the target and screen
     // sizes, where the ground must be drawn tile by tile.
     bool Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
+    // Whether Draw would cover the whole target from this camera.
+    bool Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
 
     static const int Piece_Size = 512;
     static const long long Memory_Limit = 256LL * 1024 * 1024;

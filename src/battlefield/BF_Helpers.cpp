@@ -3,11 +3,25 @@
 #include <sstream>
 
 int String_To_Int(const std::string& text) {
-    int result = 0;
-    std::istringstream stream(text);
-    if (!(stream >> result))
-        result = 0;
-    return result;
+    // What reading an int from a stream gives (blanks skipped, a sign, the
+    // leading digits; 0 for none or out of range), without building a
+    // stream: the map's tens of thousands of numbers come through here.
+    const char* p = text.c_str();
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    if (*p < '0' || *p > '9')
+        return 0;
+    long long value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > 2147483648LL)
+            return 0;
+    }
+    value = negative ? -value : value;
+    return value > 2147483647LL ? 0 : static_cast<int>(value);
 }
 
 std::string Int_To_String(int value) {

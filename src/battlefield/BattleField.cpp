@@ -55,13 +55,16 @@ void BattleField::Build() {
     const std::string mappingFile = XML_Manager::Get_Option_String(file, "Mapping_File");
     BF_Default_BG_Id = XML_Manager::Get_Option_Value(file, "BF_Default_BG_Id");
 
-    Fill_BF_Map(BG_Layer, "Background");
+    // Both layers in one walk: the map is by far the biggest file of the start.
+    bool hasBackground = false, hasEnvironment = false;
+    Fill_BF_Maps(hasBackground, hasEnvironment);
+    Require_Map(hasBackground, "Background");
     // The default ground is loaded even when no placed sprite uses it.
     std::vector<int> usedBG(1, BF_Default_BG_Id);
     Set_List_Of_Used_Type_From_BF_Map(usedBG, BG_Layer);
     Fill_BF_Mapping(usedBG, BG_Sprite_Mapping, mappingFile, "BF_BG_Sprite_Mapping");
 
-    Fill_BF_Map(Env_Layer, "Environment");
+    Require_Map(hasEnvironment, "Environment");
     std::vector<int> usedEnv;
     Set_List_Of_Used_Type_From_BF_Map(usedEnv, Env_Layer);
     Fill_BF_Mapping(usedEnv, Env_Sprite_Mapping, mappingFile, "BF_Env_Sprite_Mapping");
@@ -109,51 +112,71 @@ void BattleField::Clear() {
     }
 }
 
-void BattleField::Fill_BF_Map(BF_Layer& layer, const std::string& section) {
+void BattleField::Fill_BF_Maps(bool& backgroundFound, bool& environmentFound) {
     const std::string& path = Description_File;
-    Chain_Errors("", "Unknow Error When Trying To Fill BF Map: " + section + " From Map File: " + path, [&] {
+    backgroundFound = environmentFound = false;
+    Chain_Errors("", "Unknow Error When Trying To Fill BF Maps From Map File: " + path, [&] {
         XML_Manager::Validate_File(path);
         XML_Node_Walker walker(path);
         if (!walker.Opened())
             throw std::logic_error("Error While Reading File " + path);
-        if (!walker.Find_Start(section))
-            throw std::logic_error("Error While Trying To Find Map: " + section + " From Map File: " + path);
-        if (walker.Is_Empty_Element())
-            return;
-
-        const std::string spriteName = section + "_Sprite";
-        const std::string xName = spriteName + "_X", yName = spriteName + "_Y", idName = spriteName + "_Id",
-                          subTypeName = spriteName + "_SubType", orientationName = spriteName + "_Orientation";
-        while (walker.Next() && !walker.Is_End(section)) {
-            if (!walker.Is_Start(spriteName))
-                continue;
-            int x = 0, y = 0, id = 0, subType = 0, orientation = 0;
-            bool complete = walker.Is_Empty_Element();
-            while (!complete && walker.Next()) {
-                if (walker.Is_End(spriteName)) {
-                    complete = true;
-                } else if (walker.Is_Element()) {
-                    const std::string name = walker.Name();
-                    if (name == xName)
-                        Take_Int(walker, x);
-                    else if (name == yName)
-                        Take_Int(walker, y);
-                    else if (name == idName)
-                        Take_Int(walker, id);
-                    else if (name == subTypeName)
-                        Take_Int(walker, subType);
-                    else if (name == orientationName)
-                        Take_Int(walker, orientation);
-                }
+        // Each section is read from the first element of its name, as a walk of its own would find it.
+        while (!(backgroundFound && environmentFound) && walker.Next()) {
+            if (!backgroundFound && walker.Is_Start("Background")) {
+                backgroundFound = true;
+                if (!Read_Layer(walker, BG_Layer, "Background"))
+                    break;
+            } else if (!environmentFound && walker.Is_Start("Environment")) {
+                environmentFound = true;
+                if (!Read_Layer(walker, Env_Layer, "Environment"))
+                    break;
             }
-            if (!complete)
-                break;
-            std::unique_ptr<BF_Sprite_Infos> infos(new BF_Sprite_Infos(id, subType, orientation));
-            // A multimap keeps equal keys in insertion order: sprites at one place stay in file order.
-            layer.emplace(std::make_pair(x, y), infos.get());
-            infos.release();
         }
     });
+}
+
+bool BattleField::Read_Layer(XML_Node_Walker& walker, BF_Layer& layer, const std::string& section) {
+    if (walker.Is_Empty_Element())
+        return true;
+    const std::string spriteName = section + "_Sprite";
+    const std::string xName = spriteName + "_X", yName = spriteName + "_Y", idName = spriteName + "_Id",
+                      subTypeName = spriteName + "_SubType", orientationName = spriteName + "_Orientation";
+    while (walker.Next()) {
+        if (walker.Is_End(section))
+            return true;
+        if (!walker.Is_Start(spriteName))
+            continue;
+        int x = 0, y = 0, id = 0, subType = 0, orientation = 0;
+        bool complete = walker.Is_Empty_Element();
+        while (!complete && walker.Next()) {
+            if (walker.Is_End(spriteName)) {
+                complete = true;
+            } else if (walker.Is_Element()) {
+                if (walker.Is_Named(xName))
+                    Take_Int(walker, x);
+                else if (walker.Is_Named(yName))
+                    Take_Int(walker, y);
+                else if (walker.Is_Named(idName))
+                    Take_Int(walker, id);
+                else if (walker.Is_Named(subTypeName))
+                    Take_Int(walker, subType);
+                else if (walker.Is_Named(orientationName))
+                    Take_Int(walker, orientation);
+            }
+        }
+        if (!complete)
+            return false;
+        std::unique_ptr<BF_Sprite_Infos> infos(new BF_Sprite_Infos(id, subType, orientation));
+        // A multimap keeps equal keys in insertion order: sprites at one place stay in file order.
+        layer.emplace(std::make_pair(x, y), infos.get());
+        infos.release();
+    }
+    return false;
+}
+
+void BattleField::Require_Map(bool found, const std::string& section) const {
+    if (!found)
+        throw std::logic_error("Error While Trying To Find Map: " + section + " From Map File: " + Description_File);
 }
 
 void BattleField::Set_List_Of_Used_Type_From_BF_Map(std::vector<int>& used, const BF_Layer& layer) {
@@ -281,6 +304,10 @@ void BattleField::Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::Base
         Render_Default_BG(camera, target);
         Render_BG(camera, target);
     });
+}
+
+bool BattleField::Ground_Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const {
+    return Ground_Cache && Ground_Cache->Covers(camera, target);
 }
 
 void BattleField::Render_BG(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const {

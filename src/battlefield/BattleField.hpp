@@ -28,6 +28,7 @@ using BF_Sprite_Mapping = std::map<int, BattleField_Sprite*>;
 // scenery over them), the sprites they use and the monster zones. Built once
 // from the description file, read-only afterwards.
 class BF_Ground_Cache;
+class XML_Node_Walker;
 class BF_Layer_Index;
 
 class BattleField {
@@ -53,6 +54,8 @@ public:
     // load whenever the camera allows it (same picture, far fewer blits).
     void Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
     bool Has_Ground_Cache() const { return Ground_Cache != nullptr; }
+    // Whether Render_Ground paints every pixel of target from this camera.
+    bool Ground_Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
 
     int Get_Default_BG_Id() const { return BF_Default_BG_Id; }
     const BF_Sprite_Mapping& Get_BG_Mapping() const { return BG_Sprite_Mapping; }
@@ -70,7 +73,11 @@ public:
 
 private:
     void Build();
-    void Fill_BF_Map(BF_Layer& layer, const std::string& section);
+    // Walks the map file once for both layers; each flag says its section was there.
+    void Fill_BF_Maps(bool& backgroundFound, bool& environmentFound);
+    // Reads one layer's section from its start element; false when the file ended inside it.
+    static bool Read_Layer(XML_Node_Walker& walker, BF_Layer& layer, const std::string& section);
+    void Require_Map(bool found, const std::string& section) const;
     void Fill_BF_Mapping(const std::vector<int>& used, BF_Sprite_Mapping& mapping, const std::string& file,
                          const std::string& section);
     // Every sprite a layer places must have a description to draw it with.

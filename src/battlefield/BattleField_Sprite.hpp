@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ public:
     static int Type_Id_Of(const std::string& type);
     int Get_Display_Width() const { return Display_Width; }
     int Get_Display_Height() const { return Display_Height; }
-    GLINT::SDL::RGBSurface& Get_Tileset() const { return *Tileset; }
+    GLINT::SDL::RGBSurface& Get_Tileset() const { return *Pieces->Tileset; }
     int Get_X_Modifier() const { return X_Modifier; }
     int Get_Y_Modifier() const { return Y_Modifier; }
     int Get_CB_Width() const { return CB_Width; }
@@ -35,32 +36,40 @@ public:
     GLINT::SDL::Rect Source_Rect(int subType, int orientation) const;
 
     // True when the tileset is in the display's format and has no see-through pixel.
-    bool Is_Opaque() const { return Opaque; }
+    bool Is_Opaque() const { return Pieces->Opaque; }
 
     // Draws that sub-image with its top-left corner at (x, y) of target.
     bool Draw(GLINT::SDL::BaseSurface& target, int x, int y, int subType, int orientation) const;
 
 private:
-    void Load_Tileset(const std::string& path, bool keyed, int r, int g, int b);
-    void Cut_Frames();
-    void Free_Frames();
+    // A tileset as loaded and converted, with its frames cut: each whole
+    // sub-image as a surface of its own, in the display's format, row by
+    // row (none when there is no display). A sub-image without a transparent
+    // pixel carries no colour key, so it is copied, not tested pixel by
+    // pixel, and keyed ones need no skipping through the tileset. Read-only
+    // once made, and shared by every sprite cut from the same picture at the
+    // same size: the ground's terrains are a dozen sprites per picture.
+    struct Sheet {
+        std::unique_ptr<GLINT::SDL::RGBSurface> Tileset;
+        std::vector<std::unique_ptr<GLINT::SDL::RGBSurface>> Frames;
+        int Columns = 0;
+        int Rows = 0;
+        bool Opaque = false;
+    };
+
+    static std::shared_ptr<const Sheet> Load_Sheet(const std::string& path, bool keyed, int r, int g, int b, int width,
+                                                   int height);
+    static void Load_Tileset(Sheet& sheet, const std::string& path, bool keyed, int r, int g, int b);
+    static void Cut_Frames(Sheet& sheet, int width, int height);
 
     std::string Type;
     int Type_Id = 0;
     int Display_Width;
     int Display_Height;
-    GLINT::SDL::RGBSurface* Tileset;
+    std::shared_ptr<const Sheet> Pieces;
     int X_Modifier;
     int Y_Modifier;
     int CB_Width;
     int CB_Height;
     std::string File;
-    // Each whole sub-image as a surface of its own, in the display's format,
-    // row by row; empty when there is no display. A sub-image without a
-    // transparent pixel carries no colour key, so it is copied, not tested
-    // pixel by pixel, and keyed ones need no skipping through the tileset.
-    std::vector<GLINT::SDL::RGBSurface*> Frames;
-    int Frame_Columns = 0;
-    int Frame_Rows = 0;
-    bool Opaque = false;
 };

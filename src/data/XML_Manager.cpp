@@ -1,6 +1,7 @@
 #include "data/XML_Manager.hpp"
 
 #include <libxml/parser.h>
+#include <libxml/uri.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlreader.h>
 
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "data/XML_File_Cache.hpp"
 #include "media/Logger.hpp"
 #include "shell/Error_Chain.hpp"
 
@@ -101,6 +103,20 @@ Reader Open_For_Options(const std::string& filename, ErrorCapture& capture) {
     return reader;
 }
 
+// The file the document's external DTD comes from, "" while the reader has
+// seen none.
+std::string Dtd_Path(xmlTextReaderPtr reader) {
+    const xmlNodePtr node = xmlTextReaderCurrentNode(reader);
+    const xmlDocPtr doc = node ? node->doc : nullptr;
+    if (!doc)
+        return "";
+    const xmlDtdPtr dtd = doc->extSubset ? doc->extSubset : doc->intSubset;
+    if (!dtd || !dtd->SystemID)
+        return "";
+    std::unique_ptr<xmlChar, XmlStringDeleter> uri(xmlBuildURI(dtd->SystemID, doc->URL));
+    return uri ? reinterpret_cast<const char*>(uri.get()) : "";
+}
+
 // Reads a leading number the way a stream does; -1 when there is none.
 template <class Number>
 Number Parse_Leading_Number(const std::string& text) {
@@ -120,6 +136,9 @@ void XML_Manager::Validate_File(const std::string& filename) {
     Chain_Errors("Error in XML_Manager::Validate_File(): ", " w filename: " + filename,
                  "Unhandled Error in XML_Manager::Validate_File() w filename: " + filename, [&] {
                      Init_Library();
+                     // The start validates some files several times over (the map three times).
+                     if (XML_File_Cache::Instance().Known_Valid(filename))
+                         return;
                      ErrorCapture capture;
                      Reader reader(xmlReaderForFile(filename.c_str(), "UTF-8",
                                                     XML_PARSE_DTDLOAD | XML_PARSE_DTDVALID));
@@ -131,12 +150,17 @@ void XML_Manager::Validate_File(const std::string& filename) {
                          capture.report(filename);
                          throw std::logic_error("Error Parsing file: " + filename);
                      }
-                     while (status == 1)
+                     std::string dtd;
+                     while (status == 1) {
+                         if (dtd.empty())
+                             dtd = Dtd_Path(reader.get());
                          status = xmlTextReaderRead(reader.get());
+                     }
                      if (xmlTextReaderIsValid(reader.get()) != 1) {
                          capture.report(filename);
                          throw std::logic_error("File " + filename + " isn't valid");
                      }
+                     XML_File_Cache::Instance().Remember_Valid(filename, dtd);
                  });
 }
 
@@ -145,6 +169,11 @@ bool XML_Manager::Check_Node_Exists(const std::string& filename, const char* nam
                         "Unhandled Error in XML_Manager::Check_Node_Exists() w filename: " + filename, [&] {
                             Init_Library();
                             ErrorCapture capture;
+                            std::string text;
+                            const XML_File_Cache::Lookup cached =
+                                XML_File_Cache::Instance().Find_Option(filename, name, text);
+                            if (cached != XML_File_Cache::Lookup::Uncached)
+                                return cached == XML_File_Cache::Lookup::Found;
                             Reader reader = Open_For_Options(filename, capture);
                             return reader && Find_Node(reader.get(), name);
                         });
@@ -158,6 +187,15 @@ std::string XML_Manager::Get_Option_String(const std::string& filename, const ch
         [&] {
             Init_Library();
             ErrorCapture capture;
+            std::string cachedText;
+            switch (XML_File_Cache::Instance().Find_Option(filename, name, cachedText)) {
+            case XML_File_Cache::Lookup::Found:
+                return cachedText;
+            case XML_File_Cache::Lookup::Absent:
+                throw std::logic_error("Option: " + option + " Not Found In File: " + filename);
+            case XML_File_Cache::Lookup::Uncached:
+                break;
+            }
             Reader reader = Open_For_Options(filename, capture);
             if (!reader)
                 throw std::logic_error("Error While Reading File " + filename);

@@ -2,10 +2,12 @@
 
 #include <string>
 
-// Reads single options out of the game's XML data files. Holds no state: each
-// call opens the file, reads it from the start and closes it, so any thread
-// may call it. An option is the first element in document order with the
-// given name, whatever its depth.
+// Reads single options out of the game's XML data files. Each call answers as
+// if it opened the file, read it from the start and closed it; what a file
+// gave is remembered while its content stays the same (XML_File_Cache), so
+// the start reads each file through once. Any thread may call it. An option
+// is the first element in document order with the given name, whatever its
+// depth.
 class XML_Manager {
 public:
     XML_Manager() = delete;

@@ -13,15 +13,21 @@ XML_Node_Walker::~XML_Node_Walker() {
 
 bool XML_Node_Walker::Next() { return reader && xmlTextReaderRead(reader) == 1; }
 
+bool XML_Node_Walker::Is_Named(const std::string& name) const {
+    // Compared in place: the map's walk asks this of every node.
+    const xmlChar* own = xmlTextReaderConstName(reader);
+    return name == (own ? reinterpret_cast<const char*>(own) : "");
+}
+
 bool XML_Node_Walker::Is_Start(const std::string& name) const {
-    return xmlTextReaderNodeType(reader) == XML_READER_TYPE_ELEMENT && Name() == name;
+    return xmlTextReaderNodeType(reader) == XML_READER_TYPE_ELEMENT && Is_Named(name);
 }
 
 bool XML_Node_Walker::Is_End(const std::string& name) const {
     const int type = xmlTextReaderNodeType(reader);
     if (type == XML_READER_TYPE_END_ELEMENT)
-        return Name() == name;
-    return type == XML_READER_TYPE_ELEMENT && xmlTextReaderIsEmptyElement(reader) == 1 && Name() == name;
+        return Is_Named(name);
+    return type == XML_READER_TYPE_ELEMENT && xmlTextReaderIsEmptyElement(reader) == 1 && Is_Named(name);
 }
 
 bool XML_Node_Walker::Is_Element() const { return xmlTextReaderNodeType(reader) == XML_READER_TYPE_ELEMENT; }

@@ -21,6 +21,8 @@ public:
     // The end tag of name; an element written <name/> is its own end.
     bool Is_End(const std::string& name) const;
     bool Is_Element() const;
+    // The current node's name is name (any kind of node).
+    bool Is_Named(const std::string& name) const;
     bool Is_Empty_Element() const;
 
     std::string Name() const;

@@ -111,6 +111,11 @@ void Render_Engine::postrender() {
                });
 }
 
+bool Render_Engine::coversDisplay(const GLINT::SDL::VideoSurface& screen) const {
+    // The camera moves in prerender but stays inside the field, where the cache covers it.
+    return Battlefield->Ground_Covers(Get_Camera(), screen);
+}
+
 bool Render_Engine::init(int, int) { return true; }
 
 bool Render_Engine::resize(int width, int height) {

@@ -32,6 +32,8 @@ public:
     void prerender(unsigned long ticks) override;
     void render(GLINT::SDL::VideoSurface& screen) override;
     void postrender() override;
+    // The ground copied from the field's cache covers the whole screen.
+    bool coversDisplay(const GLINT::SDL::VideoSurface& screen) const override;
     bool init(int width, int height) override;
     bool resize(int width, int height) override;
 

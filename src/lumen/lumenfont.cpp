@@ -1,5 +1,6 @@
 #include "lumen/lumenfont.hpp"
 
+#include <algorithm>
 #include <exception>
 
 #include <guichan/color.hpp>
@@ -49,14 +50,29 @@ void LumenFont::drawString(Graphics* graphics, const std::string& text, int x, i
     const Color& c = lumenGraphics->getColor();
     const GLINT::SDL::RGBColor ink(static_cast<Uint8>(c.r), static_cast<Uint8>(c.g),
                                    static_cast<Uint8>(c.b));
-    const std::unique_ptr<GLINT::SDL::RGBSurface> rendered =
-        font->render(text, ink, renderMode, GLINT::SDL::RGBColor(0, 0, 0));
+    const GLINT::SDL::RGBSurface& picture = renderedText(text, ink);
 
-    const GLINT::SDL::Rect source(0, 0, static_cast<Uint16>(rendered->getWidth()),
-                                  static_cast<Uint16>(rendered->getHeight()));
+    const GLINT::SDL::Rect source(0, 0, static_cast<Uint16>(picture.getWidth()),
+                                  static_cast<Uint16>(picture.getHeight()));
     lumenGraphics->drawLumenSurface(
-        *rendered, source,
+        picture, source,
         GLINT::SDL::Point(static_cast<Sint16>(x), static_cast<Sint16>(y + yOffset)));
+}
+
+const GLINT::SDL::RGBSurface& LumenFont::renderedText(const std::string& text,
+                                                      const GLINT::SDL::RGBColor& ink) {
+    const Uint32 key = Uint32(ink.getR()) << 16 | Uint32(ink.getG()) << 8 | ink.getB();
+    for (std::size_t i = 0; i < rendered.size(); ++i)
+        if (rendered[i].ink == key && rendered[i].text == text) {
+            std::rotate(rendered.begin(), rendered.begin() + static_cast<std::ptrdiff_t>(i),
+                        rendered.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            return *rendered.front().surface;
+        }
+    Rendered made{text, key, font->render(text, ink, renderMode, GLINT::SDL::RGBColor(0, 0, 0))};
+    if (rendered.size() >= Rendered_Kept)
+        rendered.pop_back();
+    rendered.insert(rendered.begin(), std::move(made));
+    return *rendered.front().surface;
 }
 
 void LumenFont::setRowSpacing(int spacing) {

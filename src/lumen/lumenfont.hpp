@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <guichan/font.hpp>
 
@@ -34,8 +35,22 @@ public:
     int getStyle() const { return style; }
     const std::string& getFileName() const { return fileName; }
 
+    // Texts kept rendered: the interface draws the same few every frame.
+    static constexpr std::size_t Rendered_Kept = 32;
+
 private:
+    struct Rendered {
+        std::string text;
+        Uint32 ink;
+        std::unique_ptr<GLINT::SDL::RGBSurface> surface;
+    };
+    // The text in that ink, rendered now or found among the last ones drawn.
+    const GLINT::SDL::RGBSurface& renderedText(const std::string& text,
+                                               const GLINT::SDL::RGBColor& ink);
+
     std::unique_ptr<GLINT::SDL::Font> font;
+    // Most recently drawn first.
+    std::vector<Rendered> rendered;
     int renderMode;
     int style;
     std::string fileName;

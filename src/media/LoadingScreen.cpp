@@ -13,7 +13,10 @@ const RGBAColor BarColor(225, 0, 0, 200);
 LoadingScreen::LoadingScreen(const std::string& imagePath, const std::string& title, const Font& titleFont,
                              const std::string& message, const Font& messageFont, const Rect& bar)
     : background(imagePath), titleFont(titleFont), messageFont(messageFont), title(title), message(message),
-      bar(bar) {}
+      bar(bar) {
+    // Drawn again at every step of the start: converted once, each draw is a plain copy.
+    background.convertToDisplayFormat();
+}
 
 void LoadingScreen::setProgress(int percent) { progress = static_cast<Uint16>(std::clamp(percent, 0, 100)); }
 

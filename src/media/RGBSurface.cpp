@@ -126,11 +126,87 @@ bool RGBSurface::resize(int width, int height, bool keepContent) {
     return true;
 }
 
+namespace {
+
+// Where each 8-bit channel sits in a picture's pixels, and where the display wants it.
+struct Channels {
+    Uint32 rMask, gMask, bMask;
+    int rIn, gIn, bIn;
+    int rLoss, gLoss, bLoss;
+    int rOut, gOut, bOut;
+};
+
+// One row, by SDL's arithmetic: each channel cut to the display's bits. The
+// same shifts for every pixel, so the compiler may do several at once.
+template <class Pixel>
+__attribute__((optimize("tree-vectorize"))) void Convert_Row(const Uint32* __restrict in, Pixel* __restrict out,
+                                                             int width, const Channels c) {
+    for (int x = 0; x < width; ++x) {
+        const Uint32 p = in[x];
+        out[x] = static_cast<Pixel>(((p & c.rMask) >> c.rIn >> c.rLoss) << c.rOut |
+                                    ((p & c.gMask) >> c.gIn >> c.gLoss) << c.gOut |
+                                    ((p & c.bMask) >> c.bIn >> c.bLoss) << c.bOut);
+    }
+}
+
+// SDL_DisplayFormat of a 32-bit picture in a channel order the display
+// lacks (every RGBA PNG) goes through SDL's generic blitter, pixel by pixel,
+// and the start converts a hundred character sheets. This is the same
+// conversion in one tight pass: each channel cut to the display's bits, the
+// key and the surface alpha carried over as SDL_ConvertSurface carries
+// them. Null when the picture or the display is of another kind.
+SDL_Surface* Quick_Display_Format(SDL_Surface* source) {
+    const SDL_Surface* display = SDL_GetVideoSurface();
+    const SDL_PixelFormat* from = source->format;
+    const SDL_PixelFormat* to = display ? display->format : nullptr;
+    if (!to || to->palette || to->Amask || (to->BytesPerPixel != 2 && to->BytesPerPixel != 4) ||
+        from->palette || from->BytesPerPixel != 4 || from->Rloss || from->Gloss || from->Bloss ||
+        (source->flags & (SDL_HWSURFACE | SDL_RLEACCEL)) || (display->flags & SDL_HWSURFACE))
+        return nullptr;
+    SDL_Surface* converted = SDL_CreateRGBSurface(SDL_SWSURFACE, source->w, source->h, to->BitsPerPixel, to->Rmask,
+                                                  to->Gmask, to->Bmask, to->Amask);
+    if (!converted)
+        return nullptr;
+    if (SDL_LockSurface(source) != 0) {
+        SDL_FreeSurface(converted);
+        return nullptr;
+    }
+    const Channels channels{from->Rmask, from->Gmask, from->Bmask, from->Rshift, from->Gshift, from->Bshift,
+                            to->Rloss,   to->Gloss,   to->Bloss,   to->Rshift,   to->Gshift,   to->Bshift};
+    for (int y = 0; y < source->h; ++y) {
+        const Uint32* in = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(source->pixels) + y * source->pitch);
+        void* row = static_cast<Uint8*>(converted->pixels) + y * converted->pitch;
+        if (to->BytesPerPixel == 2)
+            Convert_Row(in, static_cast<Uint16*>(row), source->w, channels);
+        else
+            Convert_Row(in, static_cast<Uint32*>(row), source->w, channels);
+    }
+    SDL_UnlockSurface(source);
+    // What SDL_DisplayFormat asks SDL_ConvertSurface for, and what that sets on its result.
+    const Uint32 flags = source->flags;
+    if (flags & SDL_SRCCOLORKEY) {
+        Uint8 r, g, b;
+        SDL_GetRGB(from->colorkey, const_cast<SDL_PixelFormat*>(from), &r, &g, &b);
+        SDL_SetColorKey(converted, (flags & (SDL_SRCCOLORKEY | SDL_RLEACCELOK)) | (flags & SDL_RLEACCELOK),
+                        SDL_MapRGB(converted->format, r, g, b));
+    }
+    if (flags & SDL_SRCALPHA)
+        SDL_SetAlpha(converted, (flags & (SDL_SRCALPHA | SDL_RLEACCELOK)) | (flags & SDL_RLEACCELOK), from->alpha);
+    SDL_SetClipRect(converted, &source->clip_rect);
+    return converted;
+}
+
+} // namespace
+
 bool RGBSurface::convertToDisplayFormat() {
     if (!surface || !SDL_GetVideoSurface())
         return false;
     const bool hasAlpha = surface->format->Amask != 0 && !(surface->flags & SDL_SRCCOLORKEY);
-    SDL_Surface* converted = hasAlpha ? SDL_DisplayFormatAlpha(surface) : SDL_DisplayFormat(surface);
+    SDL_Surface* converted = nullptr;
+    if (hasAlpha)
+        converted = SDL_DisplayFormatAlpha(surface);
+    else if (!(converted = Quick_Display_Format(surface)))
+        converted = SDL_DisplayFormat(surface);
     if (!converted)
         return false;
     reset(converted);

@@ -205,7 +205,7 @@ bool Window::mainLoop(unsigned framerate, unsigned eventrate) {
                 dispatcher.dispatchPending();
                 lastEvents = SDL_GetTicks();
             }
-            if (!loadingScreenShown)
+            if (!loadingScreenShown && (display->isOpenGL() || !engine->coversDisplay(*display)))
                 clearToBackground();
             const Uint32 t = SDL_GetTicks();
             engine->prerender(t - lastUpdate);

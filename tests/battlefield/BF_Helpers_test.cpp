@@ -10,6 +10,15 @@ TEST(BF_Helpers, NumbersAndTextConvertBothWays) {
     EXPECT_EQ(String_To_Int("12abc"), 12);
     EXPECT_EQ(String_To_Int("abc"), 0);
     EXPECT_EQ(String_To_Int(""), 0);
+    // As a stream reads an int: a sign, no second one, nothing out of range.
+    EXPECT_EQ(String_To_Int("\t+8"), 8);
+    EXPECT_EQ(String_To_Int("+-8"), 0);
+    EXPECT_EQ(String_To_Int("- 8"), 0);
+    EXPECT_EQ(String_To_Int("0x10"), 0);
+    EXPECT_EQ(String_To_Int("2147483647"), 2147483647);
+    EXPECT_EQ(String_To_Int("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(String_To_Int("2147483648"), 0);
+    EXPECT_EQ(String_To_Int("-99999999999999999999"), 0);
     EXPECT_EQ(Int_To_String(-305), "-305");
     EXPECT_EQ(Int_To_String(0), "0");
 }

@@ -148,4 +148,47 @@ TEST_F(XML_Manager_Test, ValidationFollowsTheNamedDtd) {
                   "Error in XML_Manager::Validate_File(): File " + file + " isn't valid w filename: " + file);
 }
 
+// The reader remembers what a file gave only while the file stays the same:
+// a rewrite of the same size at once, a new DTD, a big file read the long way.
+TEST_F(XML_Manager_Test, RememberedAnswersFollowTheFilesAsTheyAreNow) {
+    const std::string file = write("options.xml", "<Root><A>1</A><B>x</B></Root>");
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "A"), 1);
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(file, "C"));
+    write("options.xml", "<Root><A>2</A><C>y</C></Root>");
+    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "A"), 2);
+    EXPECT_TRUE(XML_Manager::Check_Node_Exists(file, "C"));
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(file, "B"));
+    // Broken now: read the long way, as a fresh reader makes of it, never as it was.
+    write("options.xml", "<Root><A>3</A><C>y</Root>");
+    std::string a = "(none)";
+    EXPECT_NO_THROW(try { a = XML_Manager::Get_Option_String(file, "A"); } catch (const std::logic_error&) {});
+    EXPECT_NE(a, "2");
+    fs::remove(file);
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(file, "A"));
+
+    write("Sprite.dtd", sprite_dtd);
+    const std::string sprite = write("sprite.xml",
+                                     "<?xml version=\"1.0\"?>\n<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                                     "<Sprite><Name>Tree</Name><Size>32</Size></Sprite>\n");
+    const std::string invalid =
+        "Error in XML_Manager::Validate_File(): File " + sprite + " isn't valid w filename: " + sprite;
+    EXPECT_NO_THROW(XML_Manager::Validate_File(sprite));
+    EXPECT_NO_THROW(XML_Manager::Validate_File(sprite));
+    write("Sprite.dtd", "<!ELEMENT Sprite (Size, Name)>\n<!ELEMENT Name (#PCDATA)>\n<!ELEMENT Size (#PCDATA)>\n");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(sprite); }), invalid);
+    write("Sprite.dtd", sprite_dtd);
+    EXPECT_NO_THROW(XML_Manager::Validate_File(sprite));
+    write("sprite.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                        "<Sprite><Size>32</Size><Name>Tree</Name></Sprite>\n");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(sprite); }), invalid);
+
+    std::string big = "<Map><Width>3328</Width>";
+    while (big.size() < 700 * 1024)
+        big += "<Tile><X>12</X><Y>34</Y></Tile>";
+    const std::string map = write("map.xml", big + "<Last>9</Last></Map>");
+    EXPECT_EQ(XML_Manager::Get_Option_Value(map, "Width"), 3328);
+    EXPECT_EQ(XML_Manager::Get_Option_Value(map, "Last"), 9);
+    EXPECT_FALSE(XML_Manager::Check_Node_Exists(map, "Nothing"));
+}
+
 } // namespace

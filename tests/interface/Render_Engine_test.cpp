@@ -148,3 +148,25 @@ TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
     EXPECT_EQ(message, "From Render_Engine::render(), From BattleField::Render_BG(), From BattleField::Render_Map(), "
                        "Surfaces must not be locked during blit");
 }
+
+// The window leaves the screen uncleared only under a frame the ground copy
+// paints whole: the camera inside the field and the screen's own size.
+TEST_F(Render_Engine_Test, OnlyAScreenTheGroundCoversGoesUncleared) {
+    GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
+    ASSERT_TRUE(media.InitVideo(false, false, true, false));
+    GLINT::SDL::Window& window = *media.getWindow();
+    ASSERT_TRUE(window.resetDisplay(320, 240, 32));
+    BattleField covered(files.Write_Description("<Background/><Environment/>", 1));
+    ASSERT_TRUE(covered.Has_Ground_Cache());
+    Render_Engine engine(&covered, Player(Coords(1000, 700)));
+    engine.resize(320, 240);
+    EXPECT_TRUE(engine.coversDisplay(*window.getDisplay()));
+
+    // Wider than the 2000-pixel field: the camera leaves it, the clear shows at the side.
+    ASSERT_TRUE(window.resetDisplay(2400, 240, 32));
+    engine.resize(2400, 240);
+    EXPECT_FALSE(engine.coversDisplay(*window.getDisplay()));
+    // The display and the screen size the engine knows disagree.
+    ASSERT_TRUE(window.resetDisplay(320, 240, 32));
+    EXPECT_FALSE(engine.coversDisplay(*window.getDisplay()));
+}

@@ -2,9 +2,12 @@
 
 #include <SDL/SDL.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "media/RGBAColor.hpp"
 #include "media/RGBSurface.hpp"
 #include "media/RWOps.hpp"
 
@@ -117,4 +120,80 @@ TEST(Geometry, RectAssignmentCopiesSizeAndPointArithmetic) {
     EXPECT_EQ(Rect(5, 6), Rect(0, 0, 5, 6));
     EXPECT_EQ(Point(3, 4) + Point(-5, 1), Point(-2, 5));
     EXPECT_EQ(Point(3, 4) - Point(3, 4), Point(0, 0));
+}
+
+namespace {
+
+// A PNG-like 32-bit RGBA picture (SDL_image's byte order) of seeded noise,
+// with the key colour and its near neighbours sprinkled in.
+SDL_Surface* Noise_Picture(unsigned seed) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 61, 37, 32, 0x000000ff, 0x0000ff00, 0x00ff0000, 0xff000000);
+    Uint32 state = seed;
+    for (int y = 0; y < s->h; ++y)
+        for (int x = 0; x < s->w; ++x) {
+            state = state * 1103515245u + 12345u;
+            Uint32 pixel = state;
+            if (x % 7 == 0)
+                pixel = 0xffff00ffu; // the key, magenta
+            else if (x % 11 == 0)
+                pixel = 0xfffb04fcu; // magenta's neighbour: the same colour at 16 bits
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x] = pixel;
+        }
+    return s;
+}
+
+} // namespace
+
+// Sheets are converted to the display's format by the game's own pass: it
+// must give what SDL_DisplayFormat gives, pixels, key and alpha settings, and
+// draw the same.
+TEST(Display_Format, ConvertedSheetsMatchSdlAtSixteenAndThirtyTwoBits) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    for (int bpp : {16, 32}) {
+        ASSERT_NE(SDL_SetVideoMode(64, 48, bpp, SDL_SWSURFACE), nullptr) << SDL_GetError();
+        for (Uint8 keyAlpha : {Uint8(255), Uint8(128)}) {
+            RGBSurface ours(Noise_Picture(7u + bpp));
+            ours.setColorKey(RGBAColor(255, 0, 255, keyAlpha));
+            SDL_Surface* theirsSource = Noise_Picture(7u + bpp);
+            RGBSurface keyed(theirsSource);
+            keyed.setColorKey(RGBAColor(255, 0, 255, keyAlpha));
+            ASSERT_TRUE(ours.convertToDisplayFormat());
+            SDL_Surface* theirs = SDL_DisplayFormat(keyed.get_SDL());
+            ASSERT_NE(theirs, nullptr);
+            SDL_Surface* mine = ours.get_SDL();
+            const std::string mode = std::to_string(bpp) + " bits, key alpha " + std::to_string(keyAlpha);
+
+            EXPECT_EQ(mine->format->BitsPerPixel, theirs->format->BitsPerPixel) << mode;
+            const Uint32 settings = SDL_SRCCOLORKEY | SDL_SRCALPHA | SDL_RLEACCELOK | SDL_RLEACCEL;
+            EXPECT_EQ(mine->flags & settings, theirs->flags & settings) << mode;
+            EXPECT_EQ(mine->format->colorkey, theirs->format->colorkey) << mode;
+            EXPECT_EQ(mine->format->alpha, theirs->format->alpha) << mode;
+            SDL_LockSurface(mine);
+            SDL_LockSurface(theirs);
+            int differing = 0;
+            for (int y = 0; y < mine->h; ++y)
+                differing += std::memcmp(static_cast<Uint8*>(mine->pixels) + y * mine->pitch,
+                                         static_cast<Uint8*>(theirs->pixels) + y * theirs->pitch,
+                                         static_cast<std::size_t>(mine->w * mine->format->BytesPerPixel)) != 0;
+            SDL_UnlockSurface(theirs);
+            SDL_UnlockSurface(mine);
+            EXPECT_EQ(differing, 0) << mode << ": rows converted differently";
+
+            // Drawn over the same background, keyed pixels and all.
+            SDL_Surface* screen = SDL_GetVideoSurface();
+            std::vector<Uint8> drawn[2];
+            SDL_Surface* pictures[2] = {mine, theirs};
+            for (int i = 0; i < 2; ++i) {
+                SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 20, 200, 90));
+                SDL_BlitSurface(pictures[i], nullptr, screen, nullptr);
+                SDL_LockSurface(screen);
+                const Uint8* start = static_cast<const Uint8*>(screen->pixels);
+                drawn[i].assign(start, start + screen->pitch * screen->h);
+                SDL_UnlockSurface(screen);
+            }
+            EXPECT_TRUE(drawn[0] == drawn[1]) << mode << ": drawn differently";
+            SDL_FreeSurface(theirs);
+        }
+    }
+    SDL_Quit();
 }
