@@ -15,6 +15,7 @@ public:
     void postrender() override { Game.postrender(); }
     bool init(int width, int height) override { return Game.init(width, height); }
     bool resize(int width, int height) override { return Game.resize(width, height); }
+    bool coversDisplay(const GLINT::SDL::VideoSurface& screen) const override { return Game.coversDisplay(screen); }
 
 private:
     GLINT::SDL::Engine& Game;
