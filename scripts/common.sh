@@ -10,6 +10,7 @@ VARNHOLT_PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core lame
   xvfb xfonts-base xdotool imagemagick python3 python3-xlib
+  clang libclang-rt-14-dev
 )
 
 # Installs whatever of the packages above is missing.

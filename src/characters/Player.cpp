@@ -109,7 +109,7 @@ void Player::Release_Centres() {
 void Player::Parse_Description_File(const std::string& file) {
     Chain_Errors(
         "From Player::Parse_Description_File(), ",
-        "Unhandled Exception in Player::Parse_Description_File( " + file + " )", [&] {
+        "Unhandled Exception in Player::Parse_Description_File( " + file + " )", [&] { Name_File(file, [&] {
             XML_Manager::Validate_File(file);
             CH_Base_All_Infos& infos = *CH_Infos;
 
@@ -142,7 +142,7 @@ void Player::Parse_Description_File(const std::string& file) {
                                                    id, false);
 
             Define_Attack_Styles(file, folder);
-        });
+        }); });
 }
 
 void Player::Define_Attack_Styles(const std::string& file, const std::string& folder) {
