@@ -87,6 +87,9 @@ TEST(Logger, EveryCompletedEntryIsInTheFileAtOnce) {
     EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n");
     log.safeEntry("two");
     EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n\nVarnholt : two\n");
+    // The media layer's entries end without std::endl.
+    log << Logger::beginEntry << "SDL will use " << 800 << "x" << 600;
+    EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n\nVarnholt : two\n\nVarnholt : SDL will use 800x600");
     std::remove(file.c_str());
 }
 
