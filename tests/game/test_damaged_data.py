@@ -175,7 +175,7 @@ class DamagedData(unittest.TestCase):
         cases = [(f, k) for f in files for k in KINDS]
         every = max(1, int(os.environ.get("VARNHOLT_DAMAGE_EVERY", "1")))
         cases = cases[::every]
-        workers = max(1, int(os.environ.get("VARNHOLT_DAMAGE_WORKERS", "3")))
+        workers = max(1, int(os.environ.get("VARNHOLT_DAMAGE_WORKERS", "4")))
 
         outcomes = {}
         lock = threading.Lock()
