@@ -109,7 +109,7 @@ void Player::Release_Centres() {
 void Player::Parse_Description_File(const std::string& file) {
     Chain_Errors(
         "From Player::Parse_Description_File(), ",
-        "Unhandled Exception in Player::Parse_Description_File( " + file + " )", [&] { Name_File(file, [&] {
+        "Unhandled Exception in Player::Parse_Description_File( " + file + " )", [&] {
             XML_Manager::Validate_File(file);
             CH_Base_All_Infos& infos = *CH_Infos;
 
@@ -135,14 +135,17 @@ void Player::Parse_Description_File(const std::string& file) {
             const int endurance = Optional_Value(file, "Endurance");
             const int armor = XML_Manager::Get_Option_Value(file, "Armor");
             const int damage = XML_Manager::Get_Option_Value(file, "Damage");
-            const int type = String_To_Character_Type(XML_Manager::Get_Option_String(file, "Character_Type"));
-            const int id = String_To_Character_ID(XML_Manager::Get_Option_String(file, "Character_ID"));
+            // The conversions know the bad word, not the file it came from.
+            const int type = Name_File(
+                file, [&] { return String_To_Character_Type(XML_Manager::Get_Option_String(file, "Character_Type")); });
+            const int id = Name_File(
+                file, [&] { return String_To_Character_ID(XML_Manager::Get_Option_String(file, "Character_ID")); });
             const int reach = std::max(((infos.CB_Width / 8) + (infos.CB_Height / 8)) / 2, velocity);
             infos.CH_Characteristics->Set_Initials(velocity, runVelocity, life, endurance, armor, damage, reach, type,
                                                    id, false);
 
             Define_Attack_Styles(file, folder);
-        }); });
+        });
 }
 
 void Player::Define_Attack_Styles(const std::string& file, const std::string& folder) {
