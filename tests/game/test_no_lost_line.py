@@ -27,10 +27,10 @@ class Killed(unittest.TestCase):
         for delay in (0.0, 0.005, 0.05):
             with self.subTest(delay=delay), Game(prepare=EMPTY_FIELD) as game:
                 started(game, settle=2.5)
-                game._xdotool("type", "--window", str(game.window_id()), "--delay", "60", "Victor")
+                game._xdotool("type", "--window", str(game.window_id()), "--delay", "80", "Victor")
                 time.sleep(PAUSE)
                 game.key("Return")
-                wait_for(lambda: os.path.exists(game.path("Best_Times.txt")), 10, interval=0.001,
+                wait_for(lambda: os.path.exists(game.path("Best_Times.txt")), 20, interval=0.001,
                          what="Best_Times.txt")
                 time.sleep(delay)
                 kill(game)
