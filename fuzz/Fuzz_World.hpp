@@ -50,6 +50,11 @@ inline void Enter_World() {
                 fs::create_symlink(entry.path(), target);
         }
         fs::current_path(copy);
+        static const fs::path made = pattern;
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(made, ignored);
+        });
         Game_Settings::Reset();
         Game_Settings::CH_RIGHT = 0;
         Game_Settings::CH_RIGHT_DOWN = 1;
