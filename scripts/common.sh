@@ -11,6 +11,7 @@ VARNHOLT_PACKAGES=(
   fonts-dejavu-core lame
   xvfb xfonts-base xdotool imagemagick python3 python3-xlib
   desktop-file-utils appstream
+  clang libclang-rt-14-dev
 )
 
 # Installs whatever of the packages above is missing.

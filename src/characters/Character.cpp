@@ -136,6 +136,11 @@ void Character::Initialize_Animation_Center(const std::string& centreFile, const
 void Character::Get_CH_Infos_From_Desc_File(const std::string& file, CH_Base_All_Infos& infos, Point_List& positions,
                                             std::list<Point_List>& paths, Animation_Set& primary,
                                             Animation_Set& secondary) {
+    Name_File(file, [&] { Read_Desc_File(file, infos, positions, paths, primary, secondary); });
+}
+
+void Character::Read_Desc_File(const std::string& file, CH_Base_All_Infos& infos, Point_List& positions,
+                               std::list<Point_List>& paths, Animation_Set& primary, Animation_Set& secondary) {
     XML_Manager::Validate_File(file);
     if (XML_Manager::Check_Node_Exists(file, "Coords"))
         positions = Get_Initial_Positions(file);

@@ -37,4 +37,9 @@ public:
     // sheets, makes the primary one current, and hands it the actionables manager.
     void Finish_Set_Up(const Animation_Set& primary, const Animation_Set& secondary, BattleField* battlefield,
                        Actionables_Manager* actionables);
+
+private:
+    // Get_CH_Infos_From_Desc_File without the file's name added to its errors.
+    static void Read_Desc_File(const std::string& file, CH_Base_All_Infos& templateInfos, Point_List& positions,
+                               std::list<Point_List>& paths, Animation_Set& primary, Animation_Set& secondary);
 };

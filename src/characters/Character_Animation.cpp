@@ -23,11 +23,18 @@ Character_Animation::Character_Animation(const std::string& descriptionFile, con
     try {
         Chain_Errors("Error In Character_Animation Constructor : ", "Unhandeled Error In Character_Animation Constructor",
                      [&] {
-                         File = folder + XML_Manager::Get_Option_String(descriptionFile, key);
+                         // An empty name would leave the folder itself to be read, and the
+                         // error would name a folder instead of the file that lacks the name.
+                         const auto named = [](const std::string& file, const char* option) {
+                             std::string name = XML_Manager::Get_Option_String(file, option);
+                             if (name.empty())
+                                 throw std::logic_error(std::string("Empty ") + option + " In File " + file);
+                             return name;
+                         };
+                         File = folder + named(descriptionFile, key);
                          XML_Manager::Validate_File(File);
 
-                         const std::string sheetFile =
-                             folder + XML_Manager::Get_Option_String(File, "Animation_TS_Filename");
+                         const std::string sheetFile = folder + named(File, "Animation_TS_Filename");
                          if (XML_Manager::Check_Node_Exists(File, "TS_ColorKey_RGB")) {
                              const GLINT::SDL::RGBAColor key(
                                  static_cast<Uint8>(XML_Manager::Get_Option_Value(File, "ColorKey_R")),

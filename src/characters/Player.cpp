@@ -135,8 +135,11 @@ void Player::Parse_Description_File(const std::string& file) {
             const int endurance = Optional_Value(file, "Endurance");
             const int armor = XML_Manager::Get_Option_Value(file, "Armor");
             const int damage = XML_Manager::Get_Option_Value(file, "Damage");
-            const int type = String_To_Character_Type(XML_Manager::Get_Option_String(file, "Character_Type"));
-            const int id = String_To_Character_ID(XML_Manager::Get_Option_String(file, "Character_ID"));
+            // The conversions know the bad word, not the file it came from.
+            const int type = Name_File(
+                file, [&] { return String_To_Character_Type(XML_Manager::Get_Option_String(file, "Character_Type")); });
+            const int id = Name_File(
+                file, [&] { return String_To_Character_ID(XML_Manager::Get_Option_String(file, "Character_ID")); });
             const int reach = std::max(((infos.CB_Width / 8) + (infos.CB_Height / 8)) / 2, velocity);
             infos.CH_Characteristics->Set_Initials(velocity, runVelocity, life, endurance, armor, damage, reach, type,
                                                    id, false);

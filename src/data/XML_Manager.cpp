@@ -8,6 +8,9 @@
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "data/XML_File_Cache.hpp"
 #include "media/Logger.hpp"
@@ -48,8 +51,16 @@ public:
     }
 
     void report(const std::string& filename) const {
-        if (!messages.empty())
-            GLINT::SDL::GameLog.safeEntry("libxml2 on " + filename + " :" + messages);
+        if (messages.empty())
+            return;
+        std::string text;
+        for (const auto& [file, message] : messages) {
+            // An error in another file (the DTD) names it: that is the file to mend.
+            if (!file.empty() && file != filename && text.find(file) == std::string::npos)
+                text += " in " + file + ":";
+            text += message;
+        }
+        GLINT::SDL::GameLog.safeEntry("libxml2 on " + filename + " :" + text);
     }
 
 private:
@@ -61,7 +72,7 @@ private:
         std::string text = error->message;
         while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
             text.pop_back();
-        messages += " [line " + std::to_string(error->line) + "] " + text;
+        messages.push_back({error->file ? error->file : "", " [line " + std::to_string(error->line) + "] " + text});
     }
 
     static void onStructured(void* self, xmlErrorPtr error) { static_cast<ErrorCapture*>(self)->add(error); }
@@ -73,7 +84,7 @@ private:
     void* oldStructuredContext;
     xmlGenericErrorFunc oldGeneric;
     void* oldGenericContext;
-    std::string messages;
+    std::vector<std::pair<std::string, std::string>> messages;
     std::size_t count = 0;
 };
 
@@ -155,6 +166,11 @@ void XML_Manager::Validate_File(const std::string& filename) {
                          if (dtd.empty())
                              dtd = Dtd_Path(reader.get());
                          status = xmlTextReaderRead(reader.get());
+                     }
+                     // A document cut short is valid as far as it goes: the parse error decides.
+                     if (status == -1) {
+                         capture.report(filename);
+                         throw std::logic_error("Error Parsing file: " + filename);
                      }
                      if (xmlTextReaderIsValid(reader.get()) != 1) {
                          capture.report(filename);

@@ -62,7 +62,7 @@ Logger& Logger::operator<<(std::ostream& (*manip)(std::ostream&)) {
     if (console)
         manip(std::clog);
     if (fileOn && file.is_open())
-        manip(file);
+        manip(file) << std::flush;
     return *this;
 }
 

@@ -64,12 +64,14 @@ public:
     Lock& operator=(const Lock&) = delete;
 };
 
+// What reaches the file is flushed at once: a killed game leaves every entry
+// it wrote, including the media layer's, which end without std::endl.
 template <class T> Logger& Logger::operator<<(const T& value) {
     Lock lock;
     if (console)
         std::clog << value;
     if (fileOn && file.is_open())
-        file << value;
+        file << value << std::flush;
     return *this;
 }
 

@@ -30,6 +30,21 @@ auto Chain_Errors(const std::string& prefix, const std::string& fixedText, Body&
     return Chain_Errors(prefix, std::string(), fixedText, std::forward<Body>(body));
 }
 
+// A loader's failure names the file it was reading: a conversion deep inside
+// ("unknown str_Character_ID") only knows the bad value, and a player with a
+// damaged file needs to know which one.
+template <class Body>
+auto Name_File(const std::string& file, Body&& body) -> decltype(body()) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        const std::string text = e.what();
+        if (text.find(file) != std::string::npos)
+            throw;
+        throw std::logic_error(text + " (in " + file + ")");
+    }
+}
+
 // For the operations that must not stop the game (engine steps, animations,
 // timer callbacks, clean-up helpers): the failure becomes one log entry and
 // the caller goes on. Returns false when the body threw.

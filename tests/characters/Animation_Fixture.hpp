@@ -60,6 +60,12 @@ public:
 
     std::string Description() const { return Path("character.xml"); }
 
+    // Names file under key in the description file, as it is, even empty.
+    std::string Name(const std::string& key, const std::string& file) {
+        Keys[key] = file;
+        return Write_Character_File();
+    }
+
 private:
     std::string Write_Character_File() {
         std::string dtd = "<!ELEMENT Character ANY>\n", body;

@@ -152,6 +152,19 @@ TEST_F(Character_Animation_Test, MissingSheetOrKeyIsAConstructorError) {
     EXPECT_EQ(Load_Error("no_such_key").rfind(Prefix, 0), 0u);
 }
 
+TEST_F(Character_Animation_Test, AnEmptyFileNameIsRefusedNamingTheFileThatLacksIt) {
+    // Read as it stood, an empty name is the folder itself: the error would name no file at all.
+    files.Name("blank", "");
+    EXPECT_EQ(Load_Error("blank"), Prefix + "Empty blank In File " + files.Description());
+
+    files.Write(
+        "bare.xml",
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"animation.dtd\">\n<Animation>" +
+            Tag("Animation_TS_Filename", "") + Tag("Frames", 1) + Tag("Width", 8) + Tag("Height", 8) + "</Animation>\n");
+    files.Name("bare", "bare.xml");
+    EXPECT_EQ(Load_Error("bare"), Prefix + "Empty Animation_TS_Filename In File " + files.folder + "bare.xml");
+}
+
 TEST_F(Character_Animation_Test, ColourKeyedSheetTakesTheDisplayFormat) {
     const std::string key =
         Tag("TS_ColorKey_RGB", Tag("ColorKey_R", 255) + Tag("ColorKey_G", 0) + Tag("ColorKey_B", 255));

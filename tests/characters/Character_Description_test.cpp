@@ -195,12 +195,12 @@ TEST_F(Character_Description_Test, UnusableValuesAreRefusedNamingTheFile) {
          "Attitude_When_Attacked Must Be Aggressive Or Coward In File " + file},
         {"negative velocity", "<Velocity>3</Velocity>", "<Velocity>-3</Velocity>", "Negative Velocity In File " + file},
         {"unknown type", "<Character_Type>Monster</Character_Type>", "<Character_Type>Dragon</Character_Type>",
-         "Trying to convert string to Character_Types with an unknown str_Character_Type"},
+         "Trying to convert string to Character_Types with an unknown str_Character_Type (in " + file + ")"},
         {"unknown id", "<Character_ID>Crawler</Character_ID>", "<Character_ID>Ghost</Character_ID>",
-         "Trying to convert string to Character_IDs with an unknown str_Character_ID"},
+         "Trying to convert string to Character_IDs with an unknown str_Character_ID (in " + file + ")"},
         {"a weapon-style list is the player's", "<Default_Attitude>",
          "<Secondary_Style/><Secondary_Attack_Type>Multiple</Secondary_Attack_Type><Default_Attitude>",
-         "sSecondary_Attack_Type == Multiple, and a CH other than Player"},
+         "sSecondary_Attack_Type == Multiple, and a CH other than Player (in " + file + ")"},
     };
     for (const Scenario& s : scenarios)
         EXPECT_EQ(Refusal(Description_Files::Replace(body, s.from, s.to)), s.message) << s.name;

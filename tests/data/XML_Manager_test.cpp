@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Log_Capture.hpp"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -189,6 +191,29 @@ TEST_F(XML_Manager_Test, RememberedAnswersFollowTheFilesAsTheyAreNow) {
     EXPECT_EQ(XML_Manager::Get_Option_Value(map, "Width"), 3328);
     EXPECT_EQ(XML_Manager::Get_Option_Value(map, "Last"), 9);
     EXPECT_FALSE(XML_Manager::Check_Node_Exists(map, "Nothing"));
+}
+
+TEST_F(XML_Manager_Test, ADocumentCutShortIsNotValid) {
+    write("Sprite.dtd", sprite_dtd);
+    // Valid as far as it goes: only the parse error tells the end is missing.
+    const std::string cut = write("cut.xml",
+                                  "<?xml version=\"1.0\"?>\n"
+                                  "<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                                  "<Sprite>\n  <Name>Tr");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(cut); }),
+              "Error in XML_Manager::Validate_File(): Error Parsing file: " + cut + " w filename: " + cut);
+}
+
+TEST_F(XML_Manager_Test, ABrokenDtdIsNamedInTheLog) {
+    // Cut in half: the document is fine, its DTD is what a player has to mend.
+    const std::string dtd = write("Half.dtd", std::string(sprite_dtd).substr(0, 40));
+    const std::string file = write("half.xml",
+                                   "<?xml version=\"1.0\"?>\n"
+                                   "<!DOCTYPE Sprite SYSTEM \"Half.dtd\">\n"
+                                   "<Sprite><Name>Tree</Name><Size>32</Size></Sprite>\n");
+    Log_Capture log;
+    EXPECT_NE(thrown([&] { XML_Manager::Validate_File(file); }), "");
+    EXPECT_NE(log.str().find("libxml2 on " + file + " : in " + dtd + ": [line "), std::string::npos) << log.str();
 }
 
 } // namespace

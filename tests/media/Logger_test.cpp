@@ -76,6 +76,23 @@ TEST(Logger, FailedOpenIsReportedOnceAndLaterOutputIsDropped) {
     EXPECT_EQ(capture.text(), "Logger ERROR : Failed to open /nonexistent-dir/x/Varnholt.log\n");
 }
 
+TEST(Logger, EveryCompletedEntryIsInTheFileAtOnce) {
+    // A killed game never flushes or destroys its logs: what is in the file is all there is.
+    const std::string file = tempName("entries");
+    Logger log("Varnholt");
+    log.setFile(true);
+    ASSERT_TRUE(log.open(file));
+    log.setConsole(false);
+    log << Logger::beginEntry << "one " << 1 << std::endl;
+    EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n");
+    log.safeEntry("two");
+    EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n\nVarnholt : two\n");
+    // The media layer's entries end without std::endl.
+    log << Logger::beginEntry << "SDL will use " << 800 << "x" << 600;
+    EXPECT_EQ(readFile(file), "\nVarnholt : one 1\n\nVarnholt : two\n\nVarnholt : SDL will use 800x600");
+    std::remove(file.c_str());
+}
+
 TEST(Logger, DestructionFlushesTheFile) {
     const std::string file = tempName("flush");
     {
