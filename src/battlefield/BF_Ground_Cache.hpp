@@ -30,7 +30,7 @@ public:
     // Whether Draw would cover the whole target from this camera.
     bool Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
 
-    static const int Piece_Size = 512;
+    static constexpr int Piece_Size = 512;
     static const long long Memory_Limit = 256LL * 1024 * 1024;
 
 private:
