@@ -67,18 +67,21 @@ class Loot(unittest.TestCase):
             misses = game.game_log().count(">>> Distant Miss <<< ")
             press(game, "KP_2", pause=0.3)
             press(game, "ctrl", pause=0.0)
-            flying = [game.screenshot(f"flying-{i}.png") for i in range(4)]
-            game.wait_log(">>> Distant Miss <<< ", timeout=10)
-            self.assertGreater(game.game_log().count(">>> Distant Miss <<< "), misses)
             # Up the screen from the hero (who may stand off the centre near the field's edge): the stripe where
-            # the arrow shows is the stripe it has left a moment later.
-            band = lambda x: (64, 300, x, HEIGHT // 2 - 340)
-            stripes = range(0, WIDTH - 63, 32)
-            seen = max((differing_pixels(before, band(x), shot, band(x)), x) for shot in flying for x in stripes)
+            # the arrow shows is the stripe it leaves a moment later. A slow (sanitized) game looses it late.
+            band = lambda x, width=64: (width, 300, x, HEIGHT // 2 - 340)
+            flying, after = [], 0
+            deadline = time.monotonic() + 10
+            while after < 4 and time.monotonic() < deadline:
+                flying.append(game.screenshot(f"flying-{len(flying)}.png"))
+                if game.game_log().count(">>> Distant Miss <<< ") > misses:
+                    after += 1
+            self.assertGreater(game.game_log().count(">>> Distant Miss <<< "), misses)
+            best = max(flying, key=lambda shot: differing_pixels(before, band(0, WIDTH), shot, band(0, WIDTH)))
+            seen = max((differing_pixels(before, band(x), best, band(x)), x) for x in range(0, WIDTH - 63, 32))
             self.assertGreater(seen[0], 10, "no arrow seen")
-            time.sleep(1.5)
-            gone = game.screenshot("gone.png")
-            self.assertLess(differing_pixels(before, band(seen[1]), gone, band(seen[1])), 10, "the arrow is still there")
+            wait_for(lambda: differing_pixels(before, band(seen[1]), game.screenshot("gone.png"), band(seen[1])) < 10,
+                     10, interval=0.3, what="the arrow gone")
             game.key("alt+F4")
             game.wait_exit(60)
             self.assertEqual(errors_in(game.game_log()), [])
