@@ -15,6 +15,7 @@
 #include <string>
 
 #include "media/Logger.hpp"
+#include "characters/CH_Test_Support.hpp"
 #include "shell/Game_Settings.hpp"
 
 namespace fuzz {
@@ -55,17 +56,7 @@ inline void Enter_World() {
             std::error_code ignored;
             fs::remove_all(made, ignored);
         });
-        Game_Settings::Reset();
-        Game_Settings::CH_RIGHT = 0;
-        Game_Settings::CH_RIGHT_DOWN = 1;
-        Game_Settings::CH_DOWN = 2;
-        Game_Settings::CH_LEFT_DOWN = 3;
-        Game_Settings::CH_LEFT = 4;
-        Game_Settings::CH_LEFT_UP = 5;
-        Game_Settings::CH_UP = 6;
-        Game_Settings::CH_RIGHT_UP = 7;
-        Game_Settings::AI_CHOOSE_DESTINATION_PS = 2;
-        Game_Settings::GLOBAL_GAME_STATE = 3;
+        ch_test::Use_Game_Tuning();
         return true;
     }();
     (void)entered;
