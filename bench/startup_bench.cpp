@@ -77,6 +77,19 @@ F Next(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
+FILE* Fopen_Recorded(FILE* (*real)(const char*, const char*), const char* path, const char* mode) {
+    FILE* file = real(path, mode);
+    if (file && mode && mode[0] == 'r' && !std::strchr(mode, '+'))
+        Record(path);
+    return file;
+}
+int Open_Recorded(int (*real)(const char*, int, ...), const char* path, int flags, mode_t mode) {
+    const int fd = real(path, flags, mode);
+    if (fd >= 0 && (flags & O_ACCMODE) == O_RDONLY)
+        Record(path);
+    return fd;
+}
+
 } // namespace
 
 // The C library's openers, seen first by every library in this process. Only
@@ -84,45 +97,28 @@ F Next(const char* name) {
 extern "C" {
 FILE* fopen(const char* path, const char* mode) {
     static const auto real = Next<FILE* (*)(const char*, const char*)>("fopen");
-    FILE* file = real(path, mode);
-    if (file && mode && mode[0] == 'r' && !std::strchr(mode, '+'))
-        Record(path);
-    return file;
+    return Fopen_Recorded(real, path, mode);
 }
 FILE* fopen64(const char* path, const char* mode) {
     static const auto real = Next<FILE* (*)(const char*, const char*)>("fopen64");
-    FILE* file = real(path, mode);
-    if (file && mode && mode[0] == 'r' && !std::strchr(mode, '+'))
-        Record(path);
-    return file;
+    return Fopen_Recorded(real, path, mode);
 }
+// The mode only comes with a file to be made.
 int open(const char* path, int flags, ...) {
     static const auto real = Next<int (*)(const char*, int, ...)>("open");
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
-    const int fd = real(path, flags, mode);
-    if (fd >= 0 && (flags & O_ACCMODE) == O_RDONLY)
-        Record(path);
-    return fd;
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0;
+    va_end(args);
+    return Open_Recorded(real, path, flags, mode);
 }
 int open64(const char* path, int flags, ...) {
     static const auto real = Next<int (*)(const char*, int, ...)>("open64");
-    mode_t mode = 0;
-    if (flags & (O_CREAT | O_TMPFILE)) {
-        va_list args;
-        va_start(args, flags);
-        mode = static_cast<mode_t>(va_arg(args, int));
-        va_end(args);
-    }
-    const int fd = real(path, flags, mode);
-    if (fd >= 0 && (flags & O_ACCMODE) == O_RDONLY)
-        Record(path);
-    return fd;
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0;
+    va_end(args);
+    return Open_Recorded(real, path, flags, mode);
 }
 }
 
