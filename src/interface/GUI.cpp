@@ -289,6 +289,10 @@ void GUI::Logic() {
     });
 }
 
+void GUI::Take_Queued_Input() {
+    Guarded("In", "GUI::Take_Queued_Input()", [&] { Gui->logic(); });
+}
+
 void GUI::Draw(GLINT::SDL::VideoSurface& screen) {
     Guarded("In", "GUI::Draw()", [&] {
         Graphics->setTarget(&screen);

@@ -74,6 +74,9 @@ public:
 
     // Where the input handlers pass every event on.
     gcn::LumenInput& Get_Input();
+    // Acts now on the keys and clicks passed on since the last frame, so that a key
+    // the keyboard handler acts on itself comes after them, as it was typed.
+    void Take_Queued_Input();
 
     // The status line and the monster counters.
     void Show_Status_Msg();

@@ -40,7 +40,13 @@ bool KeyboardInput::handleKeyEvent(const Key& key, bool pressed) {
     return Chain_Errors("Exception In KeyboardInput::handleKeyEvent: ",
                         "Unhandled Exception In KeyboardInput::handleKeyEvent()", [&] {
                             const int code = key.getKey();
-                            const int state = Game_Settings::GLOBAL_GAME_STATE;
+                            int state = Game_Settings::GLOBAL_GAME_STATE;
+                            // A slow frame may hold a Return still queued for the menu: it goes
+                            // first, or a fast Return, Up, Return would move the focus before the press.
+                            if (pressed && (state == 4 || state == 5) && Interface) {
+                                Interface->Take_Queued_Input();
+                                state = Game_Settings::GLOBAL_GAME_STATE;
+                            }
                             // Not while a key is being bound: F12 may be the one.
                             if (pressed && code == Key_F12 && state >= 3 && state <= 8 && state != 6)
                                 Screenshot::Take();

@@ -12,7 +12,7 @@ import subprocess
 import tempfile
 import time
 
-from Xlib import X, display as xdisplay, protocol
+from Xlib import X, XK, display as xdisplay, protocol
 
 GAME_DIR = os.environ.get("VARNHOLT_GAME_DIR") or os.path.join(
     os.path.dirname(__file__), "..", "..", "build", "game")
@@ -213,6 +213,31 @@ class Game:
 
     def key(self, *keys):
         self._xdotool("key", "--window", str(self.window_id()), *keys)
+
+    def type_keys(self, keys, delay=0.03):
+        """Plain keys (no modifiers), each pressed and let go, delay apart, with real timestamps.
+
+        xdotool's events to a window all carry time 0, and SDL takes a release followed at once by a
+        press of the same key for auto-repeat: a game reading its queue late drops the second press."""
+        d = xdisplay.Display(self.xvfb.name)
+        try:
+            window = d.create_resource_object("window", self.window_id())
+            root = d.screen().root
+            start = time.monotonic()
+            for key in keys:
+                code = d.keysym_to_keycode(XK.string_to_keysym(key))
+                if not code:
+                    raise ValueError(f"no key named {key}")
+                stamp = int((time.monotonic() - start) * 1000) + 1000
+                for kind, mask, t in ((protocol.event.KeyPress, X.KeyPressMask, stamp),
+                                      (protocol.event.KeyRelease, X.KeyReleaseMask, stamp + 5)):
+                    event = kind(time=t, root=root, window=window, same_screen=1, child=X.NONE,
+                                 root_x=0, root_y=0, event_x=0, event_y=0, state=0, detail=code)
+                    window.send_event(event, event_mask=mask, propagate=True)
+                d.flush()
+                time.sleep(delay)
+        finally:
+            d.close()
 
     def screenshot(self, name="shot.png"):
         out = os.path.join(self.dir, name)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "interface/Config_Writer.hpp"
+#include "interface/KeyboardInput.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "media/Mixer.hpp"
 #include "media/MixerIf.hpp"
@@ -121,6 +122,20 @@ TEST_F(GUI_Menus, KeysAndClicksDriveTheScreens) {
     EXPECT_FALSE(window->getExit());
     Click(Menu().Button(1));
     EXPECT_TRUE(window->getExit()) << "Exit To Dekstop ends the main loop";
+}
+
+TEST_F(GUI_Menus, KeysTypedWithinOneFrameActInTheirOrder) {
+    // The keyboard handler moves the focus itself while the interface takes Return at the
+    // next frame: Down, Return, Down, Return typed before a frame must still reach Video.
+    KeyboardInput keyboard(nullptr, gui.get());
+    gui->Show_Escape_Menu();
+    for (const char* name : {"KDOWN", "KRETURN", "KDOWN", "KRETURN"}) {
+        const GLINT::SDL::Key key(GLINT::SDL::KeyNames::number(name), 0, 0);
+        EXPECT_TRUE(keyboard.handleKeyEvent(key, true));
+        EXPECT_TRUE(keyboard.handleKeyEvent(key, false));
+    }
+    Frame();
+    EXPECT_EQ(State(), Video);
 }
 
 TEST_F(GUI_Menus, CancelOrEscapeLeaveEverySettingAsItWas) {
