@@ -10,6 +10,7 @@ import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
 
 from Xlib import X, XK, display as xdisplay, protocol
@@ -29,9 +30,16 @@ def wait_for(predicate, timeout, interval=0.1, what="condition"):
 
 
 _displays_used = set()
+# Tests start screens from several threads at once; the existence checks below let another thread in.
+_displays_lock = threading.Lock()
 
 
 def free_display_number():
+    with _displays_lock:
+        return _claim_display_number()
+
+
+def _claim_display_number():
     # Never reuse a number within one run: a server that was just stopped may linger.
     start = 100 + (os.getpid() * 7) % 800
     for offset in range(900):
@@ -46,23 +54,36 @@ def free_display_number():
 
 class Xvfb:
     def __init__(self, width=1024, height=768, depth=24):
-        self.number = free_display_number()
-        self.name = f":{self.number}"
-        self.proc = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(self._accepts_clients, 15, what="Xvfb")
+        # Another test process may take the same number at the same moment: then our server
+        # exits at once, and we try the next number.
+        for _ in range(5):
+            self.number = free_display_number()
+            self.name = f":{self.number}"
+            self.proc = subprocess.Popen(
+                ["Xvfb", self.name, "-screen", "0", f"{width}x{height}x{depth}", "-nolisten", "tcp", "-noreset"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if wait_for(self._ready_or_gone, 15, what="Xvfb") == "ready":
+                return
+        raise RuntimeError("Xvfb: every display number tried was taken")
 
     # -noreset: the readiness probe below is a client too, and a server that
     # resets when its last client leaves would refuse the game meanwhile.
-    def _accepts_clients(self):
+    def _ready_or_gone(self):
         if self.proc.poll() is not None:
-            raise RuntimeError(f"Xvfb {self.name} exited with {self.proc.returncode}")
+            return "gone"
+        # Only our own server counts: another one on this number would answer the probe too,
+        # and its owner would stop it under our game.
+        try:
+            with open(f"/tmp/.X{self.number}-lock") as f:
+                if int(f.read().strip()) != self.proc.pid:
+                    return None
+        except (OSError, ValueError):
+            return None
         try:
             xdisplay.Display(self.name).close()
-            return True
+            return "ready"
         except Exception:
-            return False
+            return None
 
     def stop(self):
         if self.proc.poll() is None:

@@ -168,6 +168,14 @@ class Case(Game):
         return "refused" if self._named() else "FAIL: exit 1 without naming the file"
 
 
+def last_lines(case, count=12):
+    try:
+        lines = case.said().splitlines()
+    except OSError as e:
+        return f"(nothing readable: {e})"
+    return "\n".join("    " + line for line in lines[-count:]) or "    (nothing)"
+
+
 class DamagedData(unittest.TestCase):
     def test_every_file_deleted_truncated_and_corrupted(self):
         files = data_files(GAME_DIR)
@@ -196,6 +204,8 @@ class DamagedData(unittest.TestCase):
                     except Exception as e:  # the test's own trouble, not the game's
                         outcome = f"FAIL: {type(e).__name__}: {e}"
                     finally:
+                        if outcome.startswith("FAIL"):
+                            outcome += "; the game said, last:\n" + last_lines(case)
                         if outcome.startswith("FAIL") and os.environ.get("VARNHOLT_KEEP_TEST_DIRS"):
                             print(f"kept {case.dir}")
                         else:
