@@ -24,9 +24,9 @@ int BF_Default_Sprite_Height = 0;
 
 namespace {
 
-// Keeps an int field unchanged when the element's text is empty.
-void Take_Int(const XML_Node_Walker& walker, int& field) {
-    const std::string text = walker.Text();
+// Keeps an int field unchanged when the element's text is empty; the walker is left at its end.
+void Take_Int(XML_Node_Walker& walker, int& field) {
+    const std::string text = walker.Read_Text();
     if (!text.empty())
         field = String_To_Int(text);
 }
@@ -47,7 +47,10 @@ BattleField::BattleField(const std::string& descriptionFile)
 
 void BattleField::Build() {
     const std::string& file = Description_File;
-    XML_Manager::Validate_File(file);
+    // Both layers in one walk, which validates the map on the way: it is by far the biggest file of
+    // the start, and its options below come from a valid file.
+    bool hasBackground = false, hasEnvironment = false;
+    Fill_BF_Maps(hasBackground, hasEnvironment);
     BF_Width = XML_Manager::Get_Option_Value(file, "BF_Width");
     BF_Height = XML_Manager::Get_Option_Value(file, "BF_Height");
     BF_Default_Sprite_Width = XML_Manager::Get_Option_Value(file, "BF_Default_Sprite_Width");
@@ -55,9 +58,6 @@ void BattleField::Build() {
     const std::string mappingFile = XML_Manager::Get_Option_String(file, "Mapping_File");
     BF_Default_BG_Id = XML_Manager::Get_Option_Value(file, "BF_Default_BG_Id");
 
-    // Both layers in one walk: the map is by far the biggest file of the start.
-    bool hasBackground = false, hasEnvironment = false;
-    Fill_BF_Maps(hasBackground, hasEnvironment);
     Require_Map(hasBackground, "Background");
     // The default ground is loaded even when no placed sprite uses it.
     std::vector<int> usedBG(1, BF_Default_BG_Id);
@@ -115,24 +115,28 @@ void BattleField::Clear() {
 void BattleField::Fill_BF_Maps(bool& backgroundFound, bool& environmentFound) {
     const std::string& path = Description_File;
     backgroundFound = environmentFound = false;
-    Chain_Errors("", "Unknow Error When Trying To Fill BF Maps From Map File: " + path, [&] {
-        XML_Manager::Validate_File(path);
-        XML_Node_Walker walker(path);
-        if (!walker.Opened())
-            throw std::logic_error("Error While Reading File " + path);
-        // Each section is read from the first element of its name, as a walk of its own would find it.
-        while (!(backgroundFound && environmentFound) && walker.Next()) {
-            if (!backgroundFound && walker.Is_Start("Background")) {
-                backgroundFound = true;
-                if (!Read_Layer(walker, BG_Layer, "Background"))
-                    break;
-            } else if (!environmentFound && walker.Is_Start("Environment")) {
-                environmentFound = true;
-                if (!Read_Layer(walker, Env_Layer, "Environment"))
-                    break;
-            }
-        }
+    XML_Manager::Validate_While_Walking(path, [&](XML_Node_Walker& walker) {
+        Chain_Errors("", "Unknow Error When Trying To Fill BF Maps From Map File: " + path, [&] {
+            Walk_BF_Maps(walker, backgroundFound, environmentFound);
+        });
     });
+}
+
+void BattleField::Walk_BF_Maps(XML_Node_Walker& walker, bool& backgroundFound, bool& environmentFound) {
+    if (!walker.Opened())
+        throw std::logic_error("Error While Reading File " + Description_File);
+    // Each section is read from the first element of its name, as a walk of its own would find it.
+    while (!(backgroundFound && environmentFound) && walker.Next()) {
+        if (!backgroundFound && walker.Is_Start("Background")) {
+            backgroundFound = true;
+            if (!Read_Layer(walker, BG_Layer, "Background"))
+                break;
+        } else if (!environmentFound && walker.Is_Start("Environment")) {
+            environmentFound = true;
+            if (!Read_Layer(walker, Env_Layer, "Environment"))
+                break;
+        }
+    }
 }
 
 bool BattleField::Read_Layer(XML_Node_Walker& walker, BF_Layer& layer, const std::string& section) {

@@ -75,6 +75,7 @@ private:
     void Build();
     // Walks the map file once for both layers; each flag says its section was there.
     void Fill_BF_Maps(bool& backgroundFound, bool& environmentFound);
+    void Walk_BF_Maps(XML_Node_Walker& walker, bool& backgroundFound, bool& environmentFound);
     // Reads one layer's section from its start element; false when the file ended inside it.
     static bool Read_Layer(XML_Node_Walker& walker, BF_Layer& layer, const std::string& section);
     void Require_Map(bool found, const std::string& section) const;

@@ -1,7 +1,9 @@
 #include "data/XML_File_Cache.hpp"
 
 #include <libxml/xmlreader.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +23,14 @@ bool Read_Bytes(const std::string& filename, std::string& bytes) {
     const bool ok = !std::ferror(in);
     std::fclose(in);
     return ok;
+}
+
+bool Readable(const std::string& filename) {
+    const int fd = open(filename.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
 }
 
 bool Same_Time(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
@@ -61,6 +71,21 @@ unsigned long XML_File_Cache::Current(const std::string& filename) {
     // Times taken before the bytes: a write after them shows in the next stamp.
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
+    const time_t newest = std::max(stamp.Modified.tv_sec, stamp.Changed.tv_sec);
+    const bool settled = now.tv_sec - newest > Settle_Seconds;
+    if (settled && (snapshot.Generation == 0 || snapshot.Settled)) {
+        // Nothing to compare the bytes with: the new stamp alone says new content, and the bytes
+        // need not be read (the map alone is megabytes).
+        if (!Readable(filename)) {
+            Snapshots.erase(filename);
+            return 0;
+        }
+        snapshot.Generation = ++Last_Generation;
+        snapshot.When_Read = stamp;
+        snapshot.Settled = true;
+        std::string().swap(snapshot.Bytes);
+        return snapshot.Generation;
+    }
     std::string bytes;
     if (!Read_Bytes(filename, bytes)) {
         Snapshots.erase(filename);
@@ -70,8 +95,7 @@ unsigned long XML_File_Cache::Current(const std::string& filename) {
     if (snapshot.Generation == 0 || snapshot.Settled || bytes != snapshot.Bytes)
         snapshot.Generation = ++Last_Generation;
     snapshot.When_Read = stamp;
-    const time_t newest = std::max(stamp.Modified.tv_sec, stamp.Changed.tv_sec);
-    snapshot.Settled = now.tv_sec - newest > Settle_Seconds;
+    snapshot.Settled = settled;
     if (snapshot.Settled)
         std::string().swap(snapshot.Bytes);
     else

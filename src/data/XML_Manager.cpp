@@ -1,10 +1,10 @@
 #include "data/XML_Manager.hpp"
 
 #include <libxml/parser.h>
-#include <libxml/uri.h>
 #include <libxml/xmlerror.h>
 #include <libxml/xmlreader.h>
 
+#include <exception>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/XML_File_Cache.hpp"
+#include "data/XML_Node_Walker.hpp"
 #include "media/Logger.hpp"
 #include "shell/Error_Chain.hpp"
 
@@ -114,20 +115,6 @@ Reader Open_For_Options(const std::string& filename, ErrorCapture& capture) {
     return reader;
 }
 
-// The file the document's external DTD comes from, "" while the reader has
-// seen none.
-std::string Dtd_Path(xmlTextReaderPtr reader) {
-    const xmlNodePtr node = xmlTextReaderCurrentNode(reader);
-    const xmlDocPtr doc = node ? node->doc : nullptr;
-    if (!doc)
-        return "";
-    const xmlDtdPtr dtd = doc->extSubset ? doc->extSubset : doc->intSubset;
-    if (!dtd || !dtd->SystemID)
-        return "";
-    std::unique_ptr<xmlChar, XmlStringDeleter> uri(xmlBuildURI(dtd->SystemID, doc->URL));
-    return uri ? reinterpret_cast<const char*>(uri.get()) : "";
-}
-
 // Reads a leading number the way a stream does; -1 when there is none.
 template <class Number>
 Number Parse_Leading_Number(const std::string& text) {
@@ -143,41 +130,81 @@ Number Parse_Leading_Number(const std::string& text) {
 
 } // namespace
 
-void XML_Manager::Validate_File(const std::string& filename) {
+namespace {
+
+// Reads the rest of a validating reader's document (status: its last read's; dtd: the DTD seen so
+// far) and throws unless it parsed and validated; on success, remembers that the file is valid as
+// it is now.
+void Finish_Validation(xmlTextReaderPtr reader, int status, std::string dtd, const std::string& filename,
+                       const ErrorCapture& capture) {
+    while (status == 1) {
+        if (dtd.empty())
+            dtd = XML_Node_Walker::Dtd_Path(reader);
+        status = xmlTextReaderRead(reader);
+    }
+    // A document cut short is valid as far as it goes: the parse error decides.
+    if (status == -1) {
+        capture.report(filename);
+        throw std::logic_error("Error Parsing file: " + filename);
+    }
+    if (xmlTextReaderIsValid(reader) != 1) {
+        capture.report(filename);
+        throw std::logic_error("File " + filename + " isn't valid");
+    }
+    XML_File_Cache::Instance().Remember_Valid(filename, dtd);
+}
+
+template <class Body> void Chain_Validation_Errors(const std::string& filename, Body&& body) {
     Chain_Errors("Error in XML_Manager::Validate_File(): ", " w filename: " + filename,
-                 "Unhandled Error in XML_Manager::Validate_File() w filename: " + filename, [&] {
-                     Init_Library();
-                     // The start validates some files several times over (the map three times).
-                     if (XML_File_Cache::Instance().Known_Valid(filename))
-                         return;
-                     ErrorCapture capture;
-                     Reader reader(xmlReaderForFile(filename.c_str(), "UTF-8",
-                                                    XML_PARSE_DTDLOAD | XML_PARSE_DTDVALID));
-                     if (!reader)
-                         throw std::logic_error("File " + filename + " doesn't exist");
-                     capture.attach(reader.get());
-                     int status = xmlTextReaderRead(reader.get());
-                     if (status == -1) {
-                         capture.report(filename);
-                         throw std::logic_error("Error Parsing file: " + filename);
-                     }
-                     std::string dtd;
-                     while (status == 1) {
-                         if (dtd.empty())
-                             dtd = Dtd_Path(reader.get());
-                         status = xmlTextReaderRead(reader.get());
-                     }
-                     // A document cut short is valid as far as it goes: the parse error decides.
-                     if (status == -1) {
-                         capture.report(filename);
-                         throw std::logic_error("Error Parsing file: " + filename);
-                     }
-                     if (xmlTextReaderIsValid(reader.get()) != 1) {
-                         capture.report(filename);
-                         throw std::logic_error("File " + filename + " isn't valid");
-                     }
-                     XML_File_Cache::Instance().Remember_Valid(filename, dtd);
-                 });
+                 "Unhandled Error in XML_Manager::Validate_File() w filename: " + filename, body);
+}
+
+} // namespace
+
+void XML_Manager::Validate_File(const std::string& filename) {
+    Chain_Validation_Errors(filename, [&] {
+        Init_Library();
+        // The start validates some files several times over.
+        if (XML_File_Cache::Instance().Known_Valid(filename))
+            return;
+        ErrorCapture capture;
+        Reader reader(xmlReaderForFile(filename.c_str(), "UTF-8", XML_PARSE_DTDLOAD | XML_PARSE_DTDVALID));
+        if (!reader)
+            throw std::logic_error("File " + filename + " doesn't exist");
+        capture.attach(reader.get());
+        Finish_Validation(reader.get(), xmlTextReaderRead(reader.get()), "", filename, capture);
+    });
+}
+
+void XML_Manager::Validate_While_Walking(const std::string& filename,
+                                         const std::function<void(XML_Node_Walker&)>& walk) {
+    Init_Library();
+    if (XML_File_Cache::Instance().Known_Valid(filename)) {
+        XML_Node_Walker walker(filename);
+        walk(walker);
+        return;
+    }
+    ErrorCapture capture;
+    std::unique_ptr<XML_Node_Walker> walker;
+    Chain_Validation_Errors(filename, [&] {
+        walker.reset(new XML_Node_Walker(filename, XML_Node_Walker::Check::Validate));
+        if (!walker->Opened())
+            throw std::logic_error("File " + filename + " doesn't exist");
+        capture.attach(walker->reader);
+    });
+    // The walk's own complaint counts only for a file that validates: a fault the validation
+    // finds further on is the one to tell, as a validation before the walk would have.
+    std::exception_ptr walkFailure;
+    try {
+        walk(*walker);
+    } catch (...) {
+        walkFailure = std::current_exception();
+    }
+    Chain_Validation_Errors(filename, [&] {
+        Finish_Validation(walker->reader, walker->status, walker->dtd, filename, capture);
+    });
+    if (walkFailure)
+        std::rethrow_exception(walkFailure);
 }
 
 bool XML_Manager::Check_Node_Exists(const std::string& filename, const char* name) {

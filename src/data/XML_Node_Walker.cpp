@@ -1,17 +1,42 @@
 #include "data/XML_Node_Walker.hpp"
 
 #include <libxml/parser.h>
+#include <libxml/uri.h>
 #include <libxml/xmlreader.h>
 
-XML_Node_Walker::XML_Node_Walker(const std::string& path)
-    : reader(xmlReaderForFile(path.c_str(), nullptr, XML_PARSE_NOBLANKS)) {}
+std::string XML_Node_Walker::Dtd_Path(xmlTextReaderPtr reader) {
+    const xmlNodePtr node = xmlTextReaderCurrentNode(reader);
+    const xmlDocPtr doc = node ? node->doc : nullptr;
+    if (!doc)
+        return "";
+    const xmlDtdPtr dtd = doc->extSubset ? doc->extSubset : doc->intSubset;
+    if (!dtd || !dtd->SystemID)
+        return "";
+    xmlChar* uri = xmlBuildURI(dtd->SystemID, doc->URL);
+    std::string path = uri ? reinterpret_cast<const char*>(uri) : "";
+    xmlFree(uri);
+    return path;
+}
+
+XML_Node_Walker::XML_Node_Walker(const std::string& path, Check check)
+    : reader(check == Check::Validate
+                 ? xmlReaderForFile(path.c_str(), "UTF-8", XML_PARSE_NOBLANKS | XML_PARSE_DTDLOAD | XML_PARSE_DTDVALID)
+                 : xmlReaderForFile(path.c_str(), nullptr, XML_PARSE_NOBLANKS)),
+      validating(check == Check::Validate) {}
 
 XML_Node_Walker::~XML_Node_Walker() {
     if (reader)
         xmlFreeTextReader(reader);
 }
 
-bool XML_Node_Walker::Next() { return reader && xmlTextReaderRead(reader) == 1; }
+bool XML_Node_Walker::Next() {
+    if (!reader || status != 1)
+        return false;
+    status = xmlTextReaderRead(reader);
+    if (validating && dtd.empty() && status == 1)
+        dtd = Dtd_Path(reader);
+    return status == 1;
+}
 
 bool XML_Node_Walker::Is_Named(const std::string& name) const {
     // Compared in place: the map's walk asks this of every node.
@@ -44,6 +69,31 @@ std::string XML_Node_Walker::Text() const {
     std::string value = text ? reinterpret_cast<const char*>(text) : "";
     xmlFree(text);
     return value;
+}
+
+std::string XML_Node_Walker::Read_Text() {
+    if (!Is_Element() || Is_Empty_Element())
+        return Is_Element() ? "" : Text();
+    const int depth = xmlTextReaderDepth(reader);
+    std::string text;
+    while (Next()) {
+        switch (xmlTextReaderNodeType(reader)) {
+        case XML_READER_TYPE_END_ELEMENT:
+            if (xmlTextReaderDepth(reader) == depth)
+                return text;
+            break;
+        case XML_READER_TYPE_TEXT:
+        case XML_READER_TYPE_CDATA:
+        case XML_READER_TYPE_WHITESPACE:
+        case XML_READER_TYPE_SIGNIFICANT_WHITESPACE:
+            if (const xmlChar* value = xmlTextReaderConstValue(reader))
+                text += reinterpret_cast<const char*>(value);
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
 }
 
 bool XML_Node_Walker::Find_Start(const std::string& name) {

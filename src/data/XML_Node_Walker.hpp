@@ -8,7 +8,10 @@ typedef struct _xmlTextReader* xmlTextReaderPtr;
 // for the readers of lists (map layers, start positions, patrols).
 class XML_Node_Walker {
 public:
-    explicit XML_Node_Walker(const std::string& path);
+    // Validate: the reader loads the file's DTD and validates as it goes (XML_Manager checks the outcome).
+    enum class Check { None, Validate };
+
+    explicit XML_Node_Walker(const std::string& path, Check check = Check::None);
     ~XML_Node_Walker();
     XML_Node_Walker(const XML_Node_Walker&) = delete;
     XML_Node_Walker& operator=(const XML_Node_Walker&) = delete;
@@ -16,6 +19,10 @@ public:
     bool Opened() const { return reader != nullptr; }
     // False at the end of the file, or on a read error.
     bool Next();
+    // The last read failed: the file is not well formed (or not readable) there.
+    bool Failed() const { return status == -1; }
+    // The last read reached the end of the file.
+    bool Ended() const { return status == 0; }
 
     bool Is_Start(const std::string& name) const;
     // The end tag of name; an element written <name/> is its own end.
@@ -26,11 +33,24 @@ public:
     bool Is_Empty_Element() const;
 
     std::string Name() const;
+    // The current node's text, all its descendants' for an element.
     std::string Text() const;
+    // The same text, read by walking on to the element's end, where the walker stops: a plain pass
+    // instead of the look-ahead Text() makes, for readers of many small elements (the map).
+    std::string Read_Text();
 
     // Moves to the start of the first element called name; false at the end of the file.
     bool Find_Start(const std::string& name);
 
+    // The file the document's external DTD comes from, "" while the reader has seen none.
+    static std::string Dtd_Path(xmlTextReaderPtr reader);
+
 private:
+    friend class XML_Manager;
+
     xmlTextReaderPtr reader;
+    int status = 1;
+    bool validating;
+    // The file the document's DTD comes from, once a validating walk has seen it.
+    std::string dtd;
 };

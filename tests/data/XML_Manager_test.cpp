@@ -1,4 +1,5 @@
 #include "data/XML_Manager.hpp"
+#include "data/XML_Node_Walker.hpp"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,46 @@ TEST_F(XML_Manager_Test, ABrokenDtdIsNamedInTheLog) {
     Log_Capture log;
     EXPECT_NE(thrown([&] { XML_Manager::Validate_File(file); }), "");
     EXPECT_NE(log.str().find("libxml2 on " + file + " : in " + dtd + ": [line "), std::string::npos) << log.str();
+}
+
+// The map is validated while it is walked: the same verdicts and texts as a validation before the
+// walk, whatever the walk reads or throws, and the walker sees the document as a plain one would.
+TEST_F(XML_Manager_Test, AWalkValidatesInTheSamePassWithTheVerdictsOfAValidationBefore) {
+    write("Sprite.dtd", sprite_dtd);
+    const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n";
+    const std::string good = write("good.xml", head + "<Sprite>\n  <Name>Tree</Name>\n  <Size>32</Size>\n</Sprite>\n");
+    const std::string other = write("other.xml", head + "<Sprite><Name>Rock</Name><Size>16</Size></Sprite>\n");
+    const std::string wrong = write("wrong.xml", head + "<Sprite><Size>32</Size><Name>Tree</Name></Sprite>\n");
+    const std::string cut = write("cut.xml", head + "<Sprite>\n  <Name>Tree</Name>\n  <Si");
+    const std::string missing = (dir / "missing.xml").string();
+    auto validation = [&](const std::string& file) { return thrown([&] { XML_Manager::Validate_File(file); }); };
+
+    std::string seen;
+    auto readAll = [&](XML_Node_Walker& walker) {
+        while (walker.Next())
+            if (walker.Is_Element())
+                seen += walker.Name() + "=" + (walker.Name() == "Sprite" ? "" : walker.Text()) + " ";
+    };
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(good, readAll); }), "");
+    EXPECT_EQ(seen, "Sprite= Name=Tree Size=32 ");
+    // Known valid now: walked plainly, seen the same.
+    seen.clear();
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(good, readAll); }), "");
+    EXPECT_EQ(seen, "Sprite= Name=Tree Size=32 ");
+
+    auto firstOnly = [](XML_Node_Walker& walker) { walker.Next(); };
+    auto complaining = [](XML_Node_Walker& walker) {
+        walker.Next();
+        throw std::logic_error("the walk's own complaint");
+    };
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(wrong, firstOnly); }), validation(wrong));
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(wrong, complaining); }), validation(wrong));
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(other, complaining); }), "the walk's own complaint");
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(cut, readAll); }), validation(cut));
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(cut, firstOnly); }), validation(cut));
+    EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(missing, firstOnly); }), validation(missing));
+    EXPECT_NE(validation(wrong), "");
+    EXPECT_NE(validation(cut), "");
 }
 
 } // namespace
