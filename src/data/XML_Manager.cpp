@@ -128,10 +128,6 @@ Number Parse_Leading_Number(const std::string& text) {
     return result;
 }
 
-} // namespace
-
-namespace {
-
 // Reads the rest of a validating reader's document (status: its last read's; dtd: the DTD seen so
 // far) and throws unless it parsed and validated; on success, remembers that the file is valid as
 // it is now.

@@ -19,10 +19,6 @@ public:
     bool Opened() const { return reader != nullptr; }
     // False at the end of the file, or on a read error.
     bool Next();
-    // The last read failed: the file is not well formed (or not readable) there.
-    bool Failed() const { return status == -1; }
-    // The last read reached the end of the file.
-    bool Ended() const { return status == 0; }
 
     bool Is_Start(const std::string& name) const;
     // The end tag of name; an element written <name/> is its own end.
@@ -46,9 +42,11 @@ public:
     static std::string Dtd_Path(xmlTextReaderPtr reader);
 
 private:
+    // XML_Manager finishes a validating walk from where the walker stopped.
     friend class XML_Manager;
 
     xmlTextReaderPtr reader;
+    // The last read's outcome: 1 read a node, 0 the end of the file, -1 an error.
     int status = 1;
     bool validating;
     // The file the document's DTD comes from, once a validating walk has seen it.
