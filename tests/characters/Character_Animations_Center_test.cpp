@@ -320,7 +320,6 @@ TEST_F(Character_Animations_Center_Test, WalkAndRunStepsMoveThroughTheCollisionT
         {"walk right", false, 1, 0, 4, 9, whole, 104, 100, 108, 100, 0},
         {"run up-left", true, -1, -1, 4, 6, whole, 94, 94, 88, 88, 0},
         {"run without a run speed stays put", true, 1, 1, 4, 0, whole, 100, 100, 100, 100, 0},
-        {"no direction, no move", false, 0, 0, 4, 6, whole, 100, 100, 100, 100, 0},
         // 108 + 10 > 117: the box is clamped back to 107, so X = 103.
         {"blocked at the area's edge", false, 1, 0, 4, 6, Rect(0, 0, 117, 1500), 103, 100, 0, 0, 1},
         // The second step down reaches 114 + 12 > 125: box clamped at 113, Y = 107.
