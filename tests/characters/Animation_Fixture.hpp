@@ -9,25 +9,20 @@
 #include <utility>
 
 #include "battlefield/BF_Fixture.hpp"
+#include "characters/CH_Test_Support.hpp"
 
 namespace anim_test {
 
-inline std::string Tag(const std::string& name, const std::string& value) {
-    return "<" + name + ">" + value + "</" + name + ">";
-}
-inline std::string Tag(const std::string& name, int value) { return Tag(name, std::to_string(value)); }
+using ch_test::Tag;
 
 // The common case: frames columns of w x h, eight rows, an interval when there is more than one frame.
 struct Sheet {
     explicit Sheet(int frames = 1, int width = 8, int height = 8, int interval = 100, std::string extra = "")
         : frames(frames), width(width), height(height), interval(interval), extra(std::move(extra)) {}
 
-    int frames;
-    int width;
-    int height;
-    int interval;
-    // Further elements of the file: KeyFrame, modifiers, colour key.
-    std::string extra;
+    int frames, width, height, interval;
+    std::string extra; // further elements of the file: KeyFrame, modifiers, colour key
+
 };
 
 class Animation_Files : public bf_test::BF_Fixture {

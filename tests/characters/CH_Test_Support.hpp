@@ -3,6 +3,7 @@
 // Characters for the tests: placed by hand with a box, stats and attitudes,
 // registered in Characters_Map, and a small open battlefield to stand on.
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,21 @@
 #include "shell/Game_Settings.hpp"
 
 namespace ch_test {
+
+inline std::string Tag(const std::string& name, const std::string& value) {
+    return "<" + name + ">" + value + "</" + name + ">";
+}
+inline std::string Tag(const std::string& name, int value) { return Tag(name, std::to_string(value)); }
+
+// The message of what body throws, "" when it throws nothing.
+inline std::string Error_Of(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "";
+}
 
 // The shipped Dev_Config.ini's directions and AI pace, without reading it.
 inline void Use_Game_Tuning() {
@@ -64,10 +80,11 @@ public:
     }
 };
 
-// A 2000 x 1500 field of grass with a lake tile (64 x 64) at (640, 640).
+// A 2000 x 1500 field of grass with a lake tile (64 x 64) at (640, 640); without
+// the lake or the default ground when asked.
 class Open_Field {
 public:
-    Open_Field() {
+    explicit Open_Field(bool lake = true, int defaultGround = 1) {
         files.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
         files.Write_Sprite("lake", "Lake", 64, 64, 2,
                            "<CollisionBox_Dimensions><X_Modifier>0</X_Modifier><Y_Modifier>0</Y_Modifier>"
@@ -77,7 +94,9 @@ public:
                                           bf_test::BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "grass.xml") +
                                               bf_test::BF_Fixture::Element("BF_BG_Sprite_Mapping", 2, "lake.xml")));
         field = std::make_unique<BattleField>(files.Write_Description(
-            "<Background>" + bf_test::BF_Fixture::Sprite("Background", 640, 640, 2) + "</Background><Environment/>", 1));
+            "<Background>" + (lake ? bf_test::BF_Fixture::Sprite("Background", 640, 640, 2) : "") +
+                "</Background><Environment/>",
+            defaultGround));
     }
     BattleField& operator*() { return *field; }
 

@@ -5,13 +5,12 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
-#include <stdexcept>
 #include <string>
+#include <vector>
 
-#include "characters/Animation_Set.hpp"
 #include "characters/Animation_Fixture.hpp"
+#include "characters/Animation_Set.hpp"
 
-using anim_test::Animation_Files;
 using anim_test::Sheet;
 using anim_test::Tag;
 using GLINT::SDL::Rect;
@@ -23,15 +22,10 @@ const std::string Prefix = "Error In Character_Animation Constructor : ";
 class Character_Animation_Test : public ::testing::Test {
 protected:
     std::string Load_Error(const std::string& key) {
-        try {
-            Character_Animation animation(files.Description(), key.c_str(), files.folder);
-        } catch (const std::logic_error& e) {
-            return e.what();
-        }
-        return "";
+        return ch_test::Error_Of([&] { Character_Animation(files.Description(), key.c_str(), files.folder); });
     }
 
-    Animation_Files files;
+    anim_test::Animation_Files files;
 };
 
 } // namespace
@@ -59,53 +53,37 @@ TEST_F(Character_Animation_Test, ReadsTimingAndFrameTable) {
 TEST_F(Character_Animation_Test, OptionalValuesAndTheirDefaults) {
     struct Scenario {
         const char* name;
-        std::string body;
-        Uint32 interval;
-        Uint32 effectiveInterval;
-        int keyFrame;
-    };
-    const std::string size = Tag("Width", 8) + Tag("Height", 8);
-    const Scenario scenarios[] = {
-        {"one frame, no interval", Tag("Frames", 1) + size, 1, 1, 0},
-        {"one frame ignores its interval", Tag("Frames", 1) + Tag("Frames_Interval", 250) + size, 1, 1, 0},
-        {"interval 0 is used as 1", Tag("Frames", 2) + Tag("Frames_Interval", 0) + size, 0, 1, 0},
-        {"key frame given", Tag("Frames", 2) + Tag("Frames_Interval", 40) + Tag("KeyFrame", 1) + size, 40, 40, 1},
-    };
-    for (const Scenario& s : scenarios) {
-        SCOPED_TRACE(s.name);
-        files.Write_Animation("anim", s.body, 8, 8, 2);
-        Character_Animation animation(files.Description(), "anim", files.folder);
-        EXPECT_EQ(animation.Frames_Interval, s.interval);
-        EXPECT_EQ(animation.Interval(), s.effectiveInterval);
-        EXPECT_EQ(animation.KeyFrame, s.keyFrame);
-    }
-}
-
-TEST_F(Character_Animation_Test, ReadsOnlyTheModifiersPresent) {
-    struct Scenario {
-        const char* name;
+        int frames;
         std::string extra;
-        Sint16 x, y, cbX, cbY, cbW, cbH;
+        Uint32 interval, effectiveInterval;
+        int keyFrame;
+        std::vector<int> modifiers; // X, Y, CB_X, CB_Y, CB_W, CB_H
     };
+    const std::vector<int> none(6, 0);
     const Scenario scenarios[] = {
-        {"all six", Tag("Coordinates_n_CB_Modifier",
-                        Tag("X_Modifier", -3) + Tag("Y_Modifier", 4) + Tag("CB_X_Modifier", 5) +
-                            Tag("CB_Y_Modifier", -6) + Tag("CB_W_Modifier", -7) + Tag("CB_H_Modifier", 8)),
-         -3, 4, 5, -6, -7, 8},
-        {"some of them", Tag("Coordinates_n_CB_Modifier", Tag("Y_Modifier", 2) + Tag("CB_W_Modifier", 9)), 0, 2, 0,
-         0, 9, 0},
-        {"outside their section they are not modifiers", Tag("X_Modifier", 11), 0, 0, 0, 0, 0, 0},
+        {"one frame, no interval; a modifier outside its section is none", 1, Tag("X_Modifier", 11), 1, 1, 0, none},
+        {"one frame ignores its interval", 1, Tag("Frames_Interval", 250), 1, 1, 0, none},
+        {"interval 0 is used as 1", 2, Tag("Frames_Interval", 0), 0, 1, 0, none},
+        {"key frame given", 2, Tag("Frames_Interval", 40) + Tag("KeyFrame", 1), 40, 40, 1, none},
+        {"all six modifiers",
+         1,
+         Tag("Coordinates_n_CB_Modifier", Tag("X_Modifier", -3) + Tag("Y_Modifier", 4) + Tag("CB_X_Modifier", 5) +
+                                              Tag("CB_Y_Modifier", -6) + Tag("CB_W_Modifier", -7) +
+                                              Tag("CB_H_Modifier", 8)),
+         1, 1, 0, {-3, 4, 5, -6, -7, 8}},
+        {"some modifiers", 1, Tag("Coordinates_n_CB_Modifier", Tag("Y_Modifier", 2) + Tag("CB_W_Modifier", 9)), 1, 1,
+         0, {0, 2, 0, 0, 9, 0}},
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
-        files.Write_Animation("anim", Sheet{1, 8, 8, 100, s.extra});
-        Character_Animation animation(files.Description(), "anim", files.folder);
-        EXPECT_EQ(animation.X_Modifier, s.x);
-        EXPECT_EQ(animation.Y_Modifier, s.y);
-        EXPECT_EQ(animation.CB_X_Modifier, s.cbX);
-        EXPECT_EQ(animation.CB_Y_Modifier, s.cbY);
-        EXPECT_EQ(animation.CB_W_Modifier, s.cbW);
-        EXPECT_EQ(animation.CB_H_Modifier, s.cbH);
+        files.Write_Animation("anim", Tag("Frames", s.frames) + Tag("Width", 8) + Tag("Height", 8) + s.extra, 8, 8, 2);
+        Character_Animation a(files.Description(), "anim", files.folder);
+        EXPECT_EQ(a.Frames_Interval, s.interval);
+        EXPECT_EQ(a.Interval(), s.effectiveInterval);
+        EXPECT_EQ(a.KeyFrame, s.keyFrame);
+        EXPECT_EQ((std::vector<int>{a.X_Modifier, a.Y_Modifier, a.CB_X_Modifier, a.CB_Y_Modifier, a.CB_W_Modifier,
+                                    a.CB_H_Modifier}),
+                  s.modifiers);
     }
 }
 
@@ -143,24 +121,16 @@ TEST_F(Character_Animation_Test, RefusesFilesItCannotPlay) {
             EXPECT_NE(message.find(s.expected), std::string::npos) << message;
         }
     }
-}
 
-TEST_F(Character_Animation_Test, MissingSheetOrKeyIsAConstructorError) {
-    files.Write_Animation("anim", Sheet{});
     std::remove(files.Path("anim.bmp").c_str());
-    EXPECT_EQ(Load_Error("anim").rfind(Prefix, 0), 0u);
-    EXPECT_EQ(Load_Error("no_such_key").rfind(Prefix, 0), 0u);
-}
+    for (const char* key : {"anim", "no_such_key"})
+        EXPECT_EQ(Load_Error(key).rfind(Prefix, 0), 0u) << "missing sheet or key: " << key;
 
-TEST_F(Character_Animation_Test, AnEmptyFileNameIsRefusedNamingTheFileThatLacksIt) {
     // Read as it stood, an empty name is the folder itself: the error would name no file at all.
     files.Name("blank", "");
     EXPECT_EQ(Load_Error("blank"), Prefix + "Empty blank In File " + files.Description());
-
-    files.Write(
-        "bare.xml",
-        "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"animation.dtd\">\n<Animation>" +
-            Tag("Animation_TS_Filename", "") + Tag("Frames", 1) + Tag("Width", 8) + Tag("Height", 8) + "</Animation>\n");
+    files.Write("bare.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"animation.dtd\">\n<Animation>" +
+                                Tag("Animation_TS_Filename", "") + Tag("Frames", 1) + size + "</Animation>\n");
     files.Name("bare", "bare.xml");
     EXPECT_EQ(Load_Error("bare"), Prefix + "Empty Animation_TS_Filename In File " + files.folder + "bare.xml");
 }
@@ -171,17 +141,14 @@ TEST_F(Character_Animation_Test, ColourKeyedSheetTakesTheDisplayFormat) {
     files.Write_Animation("anim", Sheet{2, 8, 8, 100, key});
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     ASSERT_NE(SDL_SetVideoMode(64, 48, 16, SDL_SWSURFACE), nullptr) << SDL_GetError();
-    {
-        Character_Animation animation(files.Description(), "anim", files.folder);
-        EXPECT_EQ(animation.Sheet->getDepth(), 16);
-        EXPECT_TRUE(animation.Sheet->getFlags() & SDL_SRCCOLORKEY);
-    }
-    SDL_Quit();
-    {
-        // No display: the sheet stays as read, keyed.
-        Character_Animation animation(files.Description(), "anim", files.folder);
-        EXPECT_EQ(animation.Sheet->getDepth(), 24);
-        EXPECT_TRUE(animation.Sheet->getFlags() & SDL_SRCCOLORKEY);
+    // With a display the sheet is converted to it; without one it stays as read, keyed either way.
+    for (int depth : {16, 24}) {
+        {
+            Character_Animation animation(files.Description(), "anim", files.folder);
+            EXPECT_EQ(animation.Sheet->getDepth(), depth);
+            EXPECT_TRUE(animation.Sheet->getFlags() & SDL_SRCCOLORKEY);
+        }
+        SDL_Quit();
     }
 }
 

@@ -7,13 +7,12 @@
 #include <list>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ai/Characters_Map.hpp"
 #include "battlefield/BF_Fixture.hpp"
 #include "characters/CH_Test_Support.hpp"
 #include "characters/Character_Animation.hpp"
-#include "characters/Character_Animations_Center.hpp"
-#include "shell/Game_Clock.hpp"
 
 using bf_test::BF_Fixture;
 using bf_test::Loose_Dtd;
@@ -21,10 +20,13 @@ using GLINT::SDL::Point;
 
 namespace {
 
-// A kind's description file, its animation-centre file, one animation and its sheet.
-class Description_Files {
-public:
-    Description_Files() {
+// A kind's description, its animation-centre file, one animation and its sheet.
+class Character_Description_Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ch_test::Use_Game_Tuning();
+        Characters_Map::Instance().Clear();
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         files.Write("desc.dtd",
                     Loose_Dtd({"Character_Description", "Coords", "Position", "Initial_X", "Initial_Y",
                                "Data_Root_Directory", "Default_Sprite_Width", "Default_Sprite_Height", "Allowed_Area",
@@ -38,10 +40,7 @@ public:
                                "Attitude_Position_Coord_Y"}));
         files.Write("centre.dtd", Loose_Dtd({"Animation_Center", "Style", "Type", "Stop_Animation_Filename"}));
         files.Write("anim.dtd", Loose_Dtd({"Animation", "Animation_TS_Filename", "Frames", "Width", "Height"}));
-        SDL_Surface* sheet = SDL_CreateRGBSurface(SDL_SWSURFACE, 16, 8 * 16, 24, 0xff0000, 0x00ff00, 0x0000ff, 0);
-        SDL_FillRect(sheet, nullptr, 0x336699);
-        SDL_SaveBMP(sheet, files.Path("stand.bmp").c_str());
-        SDL_FreeSurface(sheet);
+        files.Write_Tileset("stand.bmp", 16, 16, 1, 8, 1);
         files.Write("stand.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"anim.dtd\">\n<Animation>"
                                  "<Animation_TS_Filename>stand.bmp</Animation_TS_Filename><Frames>1</Frames>"
                                  "<Width>16</Width><Height>16</Height></Animation>\n");
@@ -49,8 +48,9 @@ public:
                                   "<Animation_Center><Style>Unarmed</Style><Type>Test</Type>"
                                   "<Stop_Animation_Filename>stand.xml</Stop_Animation_Filename></Animation_Center>\n");
     }
+    void TearDown() override { Characters_Map::Instance().Clear(); }
 
-    // The body of a description; replace() pieces of it to make a variant.
+    // The body of a description; Replace() pieces of it to make a variant.
     std::string Body() const {
         return "<Coords><Position><Initial_X>40</Initial_X><Initial_Y>50</Initial_Y></Position>"
                "<Position><Initial_X>70</Initial_X><Initial_Y></Initial_Y></Position></Coords>"
@@ -73,53 +73,31 @@ public:
                "<Attitude_Position_List><Attitude_Position_Coord><Attitude_Position_Coord_X>9</Attitude_Position_Coord_X>"
                "<Attitude_Position_Coord_Y>10</Attitude_Position_Coord_Y></Attitude_Position_Coord></Attitude_Position_List>";
     }
-    std::string Write(const std::string& body) const {
-        return files.Write("kind.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Character_Description SYSTEM \"desc.dtd\">\n"
-                                       "<Character_Description>" + body + "</Character_Description>\n");
-    }
     static std::string Replace(std::string text, const std::string& from, const std::string& to) {
         const auto at = text.find(from);
         if (at == std::string::npos)
             throw std::logic_error("fixture: no " + from);
         return text.replace(at, from.size(), to);
     }
-
-    BF_Fixture files;
-};
-
-class Character_Description_Test : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ch_test::Use_Game_Tuning();
-        Characters_Map::Instance().Clear();
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-    }
-    void TearDown() override { Characters_Map::Instance().Clear(); }
-
     void Load(const std::string& body) {
         sheets.Clear();
         secondary.Clear();
         infos = std::make_unique<CH_Base_All_Infos>();
-        Character::Get_CH_Infos_From_Desc_File(kind.Write(body), *infos, positions, paths, sheets, secondary);
-    }
-    std::string Refusal(const std::string& body) {
-        try {
-            Load(body);
-        } catch (const std::exception& e) {
-            return e.what();
-        }
-        return "";
+        const std::string file = files.Write(
+            "kind.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Character_Description SYSTEM \"desc.dtd\">\n"
+                        "<Character_Description>" + body + "</Character_Description>\n");
+        Character::Get_CH_Infos_From_Desc_File(file, *infos, positions, paths, sheets, secondary);
     }
 
-    Description_Files kind;
+    BF_Fixture files;
     std::unique_ptr<CH_Base_All_Infos> infos;
     Point_List positions;
     std::list<Point_List> paths;
     Animation_Set sheets, secondary;
 };
 
-TEST_F(Character_Description_Test, ADescriptionFillsTheTemplate) {
-    Load(kind.Body());
+TEST_F(Character_Description_Test, ADescriptionFillsTheTemplateAndAStopSheetStandsInForEveryAction) {
+    Load(Body());
     const Characteristics& stats = *infos->CH_Characteristics;
     EXPECT_EQ(stats.Run_Velocity, 0) << "no Run_Velocity: a run does not move";
     EXPECT_EQ(stats.Life, 1) << "life 0 is stored as 1";
@@ -140,51 +118,39 @@ TEST_F(Character_Description_Test, ADescriptionFillsTheTemplate) {
     EXPECT_EQ(paths.front(), (Point_List{Point(5, 6), Point(7, 8)}));
     EXPECT_EQ(paths.back(), (Point_List{Point(9, 10)}));
 
+    // Only a stop sheet: it stands in for every action, and the character dies at once.
+    ASSERT_NE(sheets.Stop, nullptr);
+    EXPECT_EQ((std::vector<Character_Animation*>{sheets.Walk, sheets.Run, sheets.Attack, sheets.Hit, sheets.Pause,
+                                                 sheets.Death}),
+              (std::vector<Character_Animation*>{sheets.Stop, sheets.Stop, sheets.Stop, sheets.Stop, nullptr, nullptr}));
+    {
+        infos->X = infos->Y = 100;
+        ch_test::Open_Field field;
+        Character one;
+        one.Set_Character_Base_Infos(*infos);
+        one.Finish_Set_Up(sheets, secondary, field.field.get(), nullptr);
+        ASSERT_TRUE(Characters_Map::Instance().Contains(&one));
+        EXPECT_EQ(one.Infos().Collision_Rect, GLINT::SDL::Rect(102, 103, 40, 20));
+        one.Infos().Life_State = 0;
+        one.Behavior(*field);
+        EXPECT_EQ(one.Infos().Life_State, -2);
+        // A second character on the same spot is refused by the register.
+        Character two;
+        EXPECT_EQ(ch_test::Error_Of([&] { two.Set_Character_Base_Infos(*infos); }),
+                  "From Character::Set_Character_Base_Infos(), From AI::Fill_Collision_Map(), Failed To Insert Element "
+                  "@: ( 100, 100) In Characters_Map. The Collision Management At Creation Must Have Failed...");
+    }
+
     // Reach against velocity: the larger wins.
     for (const auto& pair : {std::make_pair(2, 3), std::make_pair(4, 4)}) {
-        Load(Description_Files::Replace(kind.Body(), "<Velocity>3</Velocity>",
-                                        "<Velocity>" + std::to_string(pair.first) + "</Velocity>"));
+        Load(Replace(Body(), "<Velocity>3</Velocity>", "<Velocity>" + std::to_string(pair.first) + "</Velocity>"));
         EXPECT_EQ(infos->CH_Characteristics->Reach, pair.second) << pair.first;
     }
 }
 
-TEST_F(Character_Description_Test, OnlyAStopSheetStandsInForEveryActionAndDiesAtOnce) {
-    Load(kind.Body());
-    ASSERT_NE(sheets.Stop, nullptr);
-    EXPECT_EQ(sheets.Walk, sheets.Stop);
-    EXPECT_EQ(sheets.Run, sheets.Stop);
-    EXPECT_EQ(sheets.Attack, sheets.Stop);
-    EXPECT_EQ(sheets.Hit, sheets.Stop);
-    EXPECT_EQ(sheets.Pause, nullptr);
-    EXPECT_EQ(sheets.Death, nullptr);
-
-    infos->X = 100;
-    infos->Y = 100;
-    ch_test::Open_Field field;
-    Character one;
-    one.Set_Character_Base_Infos(*infos);
-    one.Finish_Set_Up(sheets, secondary, field.field.get(), nullptr);
-    ASSERT_TRUE(Characters_Map::Instance().Contains(&one));
-    EXPECT_EQ(one.Infos().Collision_Rect, GLINT::SDL::Rect(102, 103, 40, 20));
-    one.Infos().Life_State = 0;
-    one.Behavior(*field);
-    EXPECT_EQ(one.Infos().Life_State, -2);
-
-    // A second character on the same spot is refused by the register.
-    Character two;
-    try {
-        two.Set_Character_Base_Infos(*infos);
-        FAIL() << "two characters on one spot";
-    } catch (const std::logic_error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "From Character::Set_Character_Base_Infos(), From AI::Fill_Collision_Map(), Failed To Insert Element "
-                  "@: ( 100, 100) In Characters_Map. The Collision Management At Creation Must Have Failed...");
-    }
-}
-
 TEST_F(Character_Description_Test, UnusableValuesAreRefusedNamingTheFile) {
-    const std::string body = kind.Body();
-    const std::string file = kind.files.Path("kind.xml");
+    const std::string body = Body();
+    const std::string file = files.Path("kind.xml");
     struct Scenario {
         const char* name;
         std::string from, to, message;
@@ -203,7 +169,7 @@ TEST_F(Character_Description_Test, UnusableValuesAreRefusedNamingTheFile) {
          "sSecondary_Attack_Type == Multiple, and a CH other than Player (in " + file + ")"},
     };
     for (const Scenario& s : scenarios)
-        EXPECT_EQ(Refusal(Description_Files::Replace(body, s.from, s.to)), s.message) << s.name;
+        EXPECT_EQ(ch_test::Error_Of([&] { Load(Replace(body, s.from, s.to)); }), s.message) << s.name;
 }
 
 } // namespace

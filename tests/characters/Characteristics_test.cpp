@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "characters/Attitudes.hpp"
+#include "characters/CH_Test_Support.hpp"
 #include "shell/Game_Clock.hpp"
 
 namespace {
@@ -16,32 +16,14 @@ protected:
     void TearDown() override { Game_Clock::Use_Real_Time(); }
 };
 
-TEST_F(Characteristics_Test, LifeTakesDamageLessArmourAndPotionsStopAtTheMaximum) {
-    struct Scenario {
-        const char* name;
-        int armor;
-        bool invulnerable;
-        int damage;
-        int lifeAfter;
-    } scenarios[] = {
-        {"damage under armour", 10, false, 7, 100},
-        {"damage over armour", 10, false, 12, 98},
-        {"exactly the life left kills to 0", 0, false, 100, 0},
-        {"below 0 is kept", 0, false, 130, -30},
-        {"invulnerable", 0, true, 500, 100},
-    };
-    for (const Scenario& s : scenarios) {
-        Characteristics c;
-        c.Set_Initials(4, 8, 100, 10, s.armor, 5, 4, 3, 1, s.invulnerable);
-        c.Calculate_Real_Life(s.damage);
-        EXPECT_EQ(c.Life, s.lifeAfter) << s.name;
-    }
-
+// Damage through armour, killing blows and potions are checked where blows and potions land.
+TEST_F(Characteristics_Test, DamageUnderTheArmourOrOnTheInvulnerableLeavesLifeAndNoLifeIsStoredAsOne) {
     Characteristics c;
-    c.Set_Initials(4, 8, 100, 10, 0, 5, 4, 3, 1, false);
-    c.Life = 90;
-    c.Add_Life(50);
-    EXPECT_EQ(c.Life, 100);
+    for (bool invulnerable : {false, true}) {
+        c.Set_Initials(4, 8, 100, 10, invulnerable ? 0 : 10, 5, 4, 3, 1, invulnerable);
+        c.Calculate_Real_Life(invulnerable ? 500 : 7);
+        EXPECT_EQ(c.Life, 100) << invulnerable;
+    }
     for (int life : {0, -5}) {
         c.Set_Initials(4, 8, life, 10, 0, 5, 4, 3, 1, false);
         EXPECT_EQ(c.Max_Life, 1) << life;
@@ -67,50 +49,38 @@ TEST_F(Characteristics_Test, RunningDrainsEnduranceAndTheLeftoverFractionCountsL
     Characteristics c;
     c.Set_Initials(4, 8, 100, 12, 0, 5, 4, 1, 1, false);
     c.Running = true;
-    c.Vector_X = 1.0f;
-
-    Game_Clock::Set(12400); // 2.4 s: two whole seconds count
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 2);
-    EXPECT_TRUE(c.Running);
-    EXPECT_EQ(c.Last_Endurance_Update, 12000u);
-
-    Game_Clock::Set(13000); // 3 s in all: the third second empties it
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 0);
-    EXPECT_FALSE(c.Running);
-
-    // Walking gives back 2 a second, standing 4, never above the maximum.
-    Game_Clock::Set(15000);
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 4);
-    c.Vector_X = 0.0f;
-    Game_Clock::Set(16500);
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 8);
-    Game_Clock::Set(17000); // the half second left over completes a second
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 12);
-    Game_Clock::Set(30000);
-    c.Calculate_Real_Endurance();
-    EXPECT_EQ(c.Endurance, 12);
+    struct Step {
+        const char* name;
+        Uint32 now;
+        float vectorX;
+        int endurance;
+        bool running;
+    } steps[] = {
+        {"2.4 s running: two whole seconds count", 12400, 1.0f, 2, true},
+        {"3 s in all: the third second empties it", 13000, 1.0f, 0, false},
+        {"walking gives back 2 a second", 15000, 1.0f, 4, false},
+        {"standing 4", 16500, 0.0f, 8, false},
+        {"the half second left over completes a second", 17000, 0.0f, 12, false},
+        {"never above the maximum", 30000, 0.0f, 12, false},
+    };
+    for (const Step& s : steps) {
+        Game_Clock::Set(s.now);
+        c.Vector_X = s.vectorX;
+        c.Calculate_Real_Endurance();
+        EXPECT_EQ(c.Endurance, s.endurance) << s.name;
+        EXPECT_EQ(c.Running, s.running) << s.name;
+    }
 }
 
 TEST(Attitudes_Test, NamesConvertExactlyAndOthersAreRefused) {
-    EXPECT_EQ(Attitudes::String_To_Attitude("Wanderer"), 1);
-    EXPECT_EQ(Attitudes::String_To_Attitude("Guard"), 2);
-    EXPECT_EQ(Attitudes::String_To_Attitude("Aggressive"), 3);
-    EXPECT_EQ(Attitudes::String_To_Attitude("Coward"), 4);
-    EXPECT_EQ(Attitudes::String_To_Attitude("Passive"), 5);
-    for (const char* text : {"guard", "", "Guard "}) {
-        try {
-            Attitudes::String_To_Attitude(text);
-            FAIL() << text;
-        } catch (const std::logic_error& e) {
-            EXPECT_EQ(std::string(e.what()), "Exception In Attitudes::String_To_Attitude(): Trying to convert string "
-                                             "to Attitude with an unknown str_Attitude");
-        }
-    }
+    const char* names[] = {"Wanderer", "Guard", "Aggressive", "Coward", "Passive"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Attitudes::String_To_Attitude(names[i]), i + 1) << names[i];
+    for (const char* text : {"guard", "", "Guard "})
+        EXPECT_EQ(ch_test::Error_Of([&] { Attitudes::String_To_Attitude(text); }),
+                  "Exception In Attitudes::String_To_Attitude(): Trying to convert string to Attitude with an unknown "
+                  "str_Attitude")
+            << text;
 }
 
 } // namespace

@@ -50,12 +50,8 @@ TEST_F(Combat_Test, AStrikeHurtsOnlyTheFirstLivingCharacterInMapOrder) {
 TEST_F(Combat_Test, ExactlyNoLifeLeftKillsAndTheKillerIsRecorded) {
     struct Scenario {
         const char* name;
-        int attackerType;
-        int armor;
-        int damage;
-        int life;
-        Sint16 lifeState;
-        Sint16 killedByPlayer;
+        int attackerType, armor, damage, life;
+        Sint16 lifeState, killedByPlayer;
     } scenarios[] = {
         {"player's blow to exactly 0", Player_Type, 0, 40, 0, 0, 1},
         {"monster's killing blow", Monster_Type, 0, 45, -5, 0, 0},
@@ -63,6 +59,7 @@ TEST_F(Combat_Test, ExactlyNoLifeLeftKillsAndTheKillerIsRecorded) {
         {"one point through armour", Player_Type, 4, 5, 39, 1, -1},
     };
     for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         Characters_Map::Instance().Clear();
         Test_Character attacker(100, 100, s.attackerType);
         Test_Character victim(120, 100);
@@ -70,19 +67,18 @@ TEST_F(Combat_Test, ExactlyNoLifeLeftKillsAndTheKillerIsRecorded) {
         Test_Character bystander(300, 300);
         bystander.Infos().CH_Attitudes->Opponent = &victim;
         attacker.Attack_Check_Status(victim.Infos().Collision_Rect, s.damage);
-        EXPECT_EQ(victim.Infos().CH_Characteristics->Life, s.life) << s.name;
-        EXPECT_EQ(victim.Infos().Life_State, s.lifeState) << s.name;
-        EXPECT_EQ(victim.Infos().Killed_By_Player, s.killedByPlayer) << s.name;
+        EXPECT_EQ(victim.Infos().CH_Characteristics->Life, s.life);
+        EXPECT_EQ(victim.Infos().Life_State, s.lifeState);
+        EXPECT_EQ(victim.Infos().Killed_By_Player, s.killedByPlayer);
         // Nobody keeps a dead character as its opponent.
-        EXPECT_EQ(bystander.Infos().CH_Attitudes->Opponent, s.lifeState == 0 ? nullptr : &victim) << s.name;
+        EXPECT_EQ(bystander.Infos().CH_Attitudes->Opponent, s.lifeState == 0 ? nullptr : &victim);
     }
 }
 
 TEST_F(Combat_Test, DamageDrawsFromTheRangeEitherWayRound) {
     Test_Character fighter(100, 100);
     Characteristics& stats = *fighter.Infos().CH_Characteristics;
-    stats.Damage_Min = 4;
-    stats.Damage_Max = 4;
+    stats.Damage_Min = stats.Damage_Max = 4;
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(fighter.Draw_Damage(), 4);
     // A weapon bonus can leave min above max: still a draw between the two.
@@ -90,8 +86,7 @@ TEST_F(Combat_Test, DamageDrawsFromTheRangeEitherWayRound) {
     stats.Damage_Max = 3;
     for (int i = 0; i < 200; ++i) {
         const int d = fighter.Draw_Damage();
-        EXPECT_GE(d, 3);
-        EXPECT_LE(d, 9);
+        EXPECT_TRUE(d >= 3 && d <= 9) << d;
     }
 }
 
@@ -102,31 +97,24 @@ TEST_F(Combat_Test, AttackRectanglesFollowTheFacing) {
     fighter.Infos().CH_Characteristics->Weapon_Reach_Bonus = 2;
     fighter.Infos().CH_Characteristics->Reach = 6;
     struct Scenario {
-        short direction;
+        short type, direction;
         Rect expected;
-    } melee[] = {
-        {S::CH_RIGHT, Rect(125, 110, 8, 20)},     {S::CH_RIGHT_DOWN, Rect(115, 120, 18, 18)},
-        {S::CH_DOWN, Rect(105, 130, 20, 8)},      {S::CH_LEFT_DOWN, Rect(97, 120, 18, 18)},
-        {S::CH_LEFT, Rect(97, 110, 8, 20)},       {S::CH_LEFT_UP, Rect(97, 102, 18, 18)},
-        {S::CH_UP, Rect(105, 102, 20, 8)},        {S::CH_RIGHT_UP, Rect(115, 102, 18, 18)},
+    } scenarios[] = {
+        {1, S::CH_RIGHT, Rect(125, 110, 8, 20)},  {1, S::CH_RIGHT_DOWN, Rect(115, 120, 18, 18)},
+        {1, S::CH_DOWN, Rect(105, 130, 20, 8)},   {1, S::CH_LEFT_DOWN, Rect(97, 120, 18, 18)},
+        {1, S::CH_LEFT, Rect(97, 110, 8, 20)},    {1, S::CH_LEFT_UP, Rect(97, 102, 18, 18)},
+        {1, S::CH_UP, Rect(105, 102, 20, 8)},     {1, S::CH_RIGHT_UP, Rect(115, 102, 18, 18)},
+        // A bow looses from the edge of the box; diagonals at w / sqrt(2) = 14.
+        {2, S::CH_RIGHT, Rect(125, 120, 1, 1)},   {2, S::CH_RIGHT_DOWN, Rect(119, 124, 1, 1)},
+        {2, S::CH_LEFT_UP, Rect(111, 116, 1, 1)}, {2, S::CH_UP, Rect(115, 110, 1, 1)},
     };
-    for (const Scenario& s : melee) {
+    for (const Scenario& s : scenarios) {
+        fighter.Infos().Attack_Type = s.type;
         fighter.Infos().Direction = s.direction;
         fighter.Attack_SetValues();
-        EXPECT_EQ(fighter.Infos().Attack_Rect, s.expected) << s.direction;
+        EXPECT_EQ(fighter.Infos().Attack_Rect, s.expected) << s.type << "/" << s.direction;
         EXPECT_EQ(fighter.Infos().Attack_State, 2);
-        EXPECT_EQ(fighter.Infos().Attack_Point_X, 105);
-    }
-    // A bow looses from the edge of the box; diagonals at w / sqrt(2) = 14.
-    fighter.Infos().Attack_Type = 2;
-    Scenario distant[] = {
-        {S::CH_RIGHT, Rect(125, 120, 1, 1)},      {S::CH_RIGHT_DOWN, Rect(119, 124, 1, 1)},
-        {S::CH_LEFT_UP, Rect(111, 116, 1, 1)},    {S::CH_UP, Rect(115, 110, 1, 1)},
-    };
-    for (const Scenario& s : distant) {
-        fighter.Infos().Direction = s.direction;
-        fighter.Attack_SetValues();
-        EXPECT_EQ(fighter.Infos().Attack_Rect, s.expected) << s.direction;
+        EXPECT_EQ(fighter.Infos().Attack_Point_X, s.type == 1 ? 105 : s.expected.getx());
     }
 }
 
@@ -141,12 +129,8 @@ TEST_F(Combat_Test, ADistantAttackWithNothingToFireDoesNotStall) {
 
 TEST_F(Combat_Test, DeathDropsTheBagAtTheBoxCentreOrNamesWhatIsMissing) {
     Test_Character monster(100, 100);
-    try {
-        monster.Death();
-        FAIL() << "no error";
-    } catch (const std::logic_error& e) {
-        EXPECT_EQ(std::string(e.what()), "From Character_Base::Death(), Actionables_Manager Not Set !");
-    }
+    EXPECT_EQ(ch_test::Error_Of([&] { monster.Death(); }),
+              "From Character_Base::Death(), Actionables_Manager Not Set !");
     struct Recorder : Actionables_Manager {
         Recorder() : Actionables_Manager(Without_Contents{}) {}
         void Drop_Items(int x, int y, bool byPlayer) override {

@@ -19,10 +19,7 @@
 
 namespace player_test {
 
-inline std::string Tag(const std::string& name, const std::string& value) {
-    return "<" + name + ">" + value + "</" + name + ">";
-}
-inline std::string Tag(const std::string& name, int value) { return Tag(name, std::to_string(value)); }
+using ch_test::Tag;
 
 // A hero's files, 8 x 8 sheets of 4 frames, one DTD that lets everything through.
 class Player_Files : public bf_test::BF_Fixture {
@@ -85,7 +82,6 @@ public:
         return File("bars.xml", "Bars_Tileset",
                     Tag("Tileset_Filename", Path("bars.bmp")) + Tag("Bars_Width", 120) + Tag("Bars_Height", 8));
     }
-
 };
 
 // The shipped hero on the open field, the game's directions, an 800 x 600

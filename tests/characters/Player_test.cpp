@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 
 #include <SDL/SDL.h>
 
@@ -22,35 +21,22 @@ using player_test::Tag;
 namespace {
 
 using Shipped_Hero_Test = player_test::Shipped_Hero;
-
-std::string Error_Of(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using ch_test::Error_Of;
 
 // A hero made from files the test writes.
 class Hero_Files_Test : public player_test::Shipped_Hero {
 protected:
-    std::unique_ptr<Player> Hero(const std::string& description) {
+    Player& Hero(const std::string& description) {
         hero.reset();
-        return std::make_unique<Player>(*field, description, files.Bars());
-    }
-    void Frames(Player& who, int count) {
-        for (int i = 0; i < count; ++i) {
-            Game_Clock::Advance(20);
-            who.Behavior(*field);
-        }
+        hero = std::make_unique<Player>(*field, description, files.Bars());
+        return *hero;
     }
     Player_Files files;
 };
 
 } // namespace
 
-TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameAndRegisters) {
+TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameRegistersAndEndsTheGameDead) {
     EXPECT_EQ(Character_Base::Player_Sprite_Width, 64);
     EXPECT_EQ(hero->Get_Camera(), Rect(0, 0, 800, 600));
     EXPECT_TRUE(Characters_Map::Instance().Contains(hero.get()));
@@ -60,6 +46,14 @@ TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameAndRegisters) {
                   style == Player::One_Handed_Sword || style == Player::Bow)
             << style;
     EXPECT_EQ(hero->Get_Bar(3), Rect(0, 42, 160, 14));
+
+    // A dead hero ends the game.
+    GLINT::SDL::RGBSurface screen(64, 64, 32);
+    hero->Show(hero->Get_Camera(), screen);
+    EXPECT_EQ(Game_Settings::GLOBAL_GAME_STATE, 3);
+    hero->Infos().Life_State = -2;
+    hero->Show(hero->Get_Camera(), screen);
+    EXPECT_EQ(Game_Settings::GLOBAL_GAME_STATE, 7);
 }
 
 TEST_F(Hero_Files_Test, BrokenFilesAreRefusedByNameAndLeaveNoHeroBehind) {
@@ -147,30 +141,28 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
 
 TEST_F(Hero_Files_Test, SheetsTheSetLacksAreNeverPlayed) {
     Log_Capture log;
-    std::unique_ptr<Player> bare = Hero(files.Description(files.Centre("bare", {"Stop"})));
-    CH_Base_All_Infos& infos = bare->Infos();
+    CH_Base_All_Infos& infos = Hero(files.Description(files.Centre("bare", {"Stop"}))).Infos();
     infos.CH_Characteristics->Vector_X = 1.0f;
-    Frames(*bare, 10);
+    Frames(10);
     EXPECT_EQ(infos.X, 400) << "walked without a walk sheet";
     infos.CH_Characteristics->Vector_X = 0.0f;
-    bare->Start_Attack();
+    hero->Start_Attack();
     EXPECT_EQ(infos.Attack_State, 0);
     infos.Hit_State = 2;
-    Frames(*bare, 1);
+    Frames(1);
     EXPECT_EQ(infos.Hit_State, 0);
     infos.Life_State = 0;
-    Frames(*bare, 1);
+    Frames(1);
     EXPECT_EQ(infos.Life_State, -2);
     EXPECT_EQ(log.str().find("Error"), std::string::npos) << log.str();
 
     // Without a run sheet he walks instead.
-    bare.reset();
-    std::unique_ptr<Player> walker = Hero(files.Description(files.Centre("walker", {"Stop", "Walk"})));
-    walker->Infos().CH_Characteristics->Vector_X = 1.0f;
-    walker->Infos().CH_Characteristics->Running = true;
-    Frames(*walker, 1);
-    EXPECT_EQ(walker->Infos().X, 404);
-    EXPECT_EQ(walker->Get_Style_Center(Player::Bow), nullptr) << "no weapon styles without a secondary style";
+    Hero(files.Description(files.Centre("walker", {"Stop", "Walk"})));
+    Stats().Vector_X = 1.0f;
+    Stats().Running = true;
+    Frames(1);
+    EXPECT_EQ(hero->Infos().X, 404);
+    EXPECT_EQ(hero->Get_Style_Center(Player::Bow), nullptr) << "no weapon styles without a secondary style";
 }
 
 TEST(Player_Bars, FillIsProportionalAndClamped) {
@@ -183,13 +175,12 @@ TEST(Player_Bars, FillIsProportionalAndClamped) {
 }
 
 TEST_F(Hero_Files_Test, BarsAreDrawnTopLeftToTheirFill) {
-    std::unique_ptr<Player> shown = Hero(files.Description(files.Centre("bare", {"Stop"})));
-    Characteristics& stats = *shown->Infos().CH_Characteristics;
-    stats.Life = 50;
-    stats.Max_Endurance = 0; // drawn empty, not divided by
+    Hero(files.Description(files.Centre("bare", {"Stop"})));
+    Stats().Life = 50;
+    Stats().Max_Endurance = 0; // drawn empty, not divided by
     GLINT::SDL::RGBSurface screen(200, 40, 32);
     screen.fill(GLINT::SDL::RGBColor(0, 0, 0));
-    shown->Show_Characteristics_Bars(screen);
+    hero->Show_Characteristics_Bars(screen);
     auto pixel = [&](int x, int y) {
         Uint8 r, g, b;
         SDL_GetRGB(screen.getpixel(x, y), screen.getFormat(), &r, &g, &b);
@@ -214,12 +205,8 @@ TEST(Player_Sounds, FootstepsByGroundLavaSoundingLikeTheWay) {
     ch_test::Open_Field field;
     EXPECT_EQ(Player::Ground_Type_Under(*field, Rect(630, 650, 20, 20)), "Lake");
     EXPECT_EQ(Player::Ground_Type_Under(*field, Rect(620, 650, 20, 20)), "Grass") << "touching is not standing on";
-    bf_test::BF_Fixture bare;
-    bare.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
-    bare.Write_Mapping(bare.Section("BF_BG_Sprite_Mapping", bare.folder.c_str(),
-                                    bf_test::BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "grass.xml")));
-    BattleField nothing(bare.Write_Description("<Background/><Environment/>", 0));
-    EXPECT_EQ(Error_Of([&] { Player::Ground_Type_Under(nothing, Rect(0, 0, 9, 9)); }), "BG Type could not be found");
+    ch_test::Open_Field nothing(false, 0);
+    EXPECT_EQ(Error_Of([&] { Player::Ground_Type_Under(*nothing, Rect(0, 0, 9, 9)); }), "BG Type could not be found");
 }
 
 TEST_F(Shipped_Hero_Test, AttackMessagesGoToTheStatusLineAndTheLog) {
@@ -245,13 +232,4 @@ TEST_F(Shipped_Hero_Test, AttackMessagesGoToTheStatusLineAndTheLog) {
     EXPECT_EQ(Error_Of([&] { hero->Set_Attack_Msg(); }),
               "Error In Player::Set_Attack_Msg() : Unhandled Current_Attack_Type");
     Status_Message::Reset();
-}
-
-TEST_F(Shipped_Hero_Test, ADeadHeroEndsTheGame) {
-    GLINT::SDL::RGBSurface screen(64, 64, 32);
-    hero->Show(hero->Get_Camera(), screen);
-    EXPECT_EQ(Game_Settings::GLOBAL_GAME_STATE, 3);
-    hero->Infos().Life_State = -2;
-    hero->Show(hero->Get_Camera(), screen);
-    EXPECT_EQ(Game_Settings::GLOBAL_GAME_STATE, 7);
 }

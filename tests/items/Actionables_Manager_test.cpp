@@ -21,6 +21,7 @@
 using ch_test::Test_Character;
 using GLINT::SDL::Rect;
 using Key = Actionables_Manager::Key;
+using Names = std::vector<std::string>;
 using namespace items_test;
 
 namespace {
@@ -28,6 +29,7 @@ namespace {
 // Draws that make the potion roll (1 in 100) and miss it (100 in 100).
 const int Potion = 0;
 const int No_Potion = 99;
+const Key Chest_Key(300, 300);
 
 // The erosion timer binds to the callback as it is.
 [[maybe_unused]] const GLINT::SDL::NewTimer<Actionables_Manager>::Method Erosion_Callback =
@@ -56,11 +58,13 @@ protected:
         return found == manager->Get_Actionables().end() ? nullptr : found->second;
     }
     Drop* Bag_At(Key key) const { return dynamic_cast<Drop*>(At(key)); }
-    Chest* The_Chest() const { return dynamic_cast<Chest*>(At(Key(300, 300))); }
-    static std::vector<std::string> Names(const std::vector<Item*>& items) {
-        std::vector<std::string> names;
-        for (const Item* item : items)
-            names.push_back(item->Get_Name());
+    Chest* The_Chest() const { return dynamic_cast<Chest*>(At(Chest_Key)); }
+    // The names of what lies at key, none without a bag or chest there.
+    Names Names_At(Key key) const {
+        Names names;
+        if (const Actionable* lying = At(key))
+            for (const Item* item : lying->Get_Items())
+                names.push_back(item->Get_Name());
         return names;
     }
     Inventory& Pack() { return *hero.Infos().CH_Inventory; }
@@ -85,10 +89,8 @@ TEST_F(Actionables_Test, APotionComesMoreOftenTheLongerItIsAwaited) {
     for (const Death& d : deaths) {
         const Key key(x += 100, 600);
         Death_At(key, d.draw);
-        EXPECT_EQ(Bag_At(key) != nullptr, d.potion) << d.name << ": an empty bag is never placed";
-        if (d.potion) {
-            EXPECT_EQ(Names(Bag_At(key)->Get_Items()), std::vector<std::string>{"Healing Potion"}) << d.name;
-        }
+        // An empty bag is never placed.
+        EXPECT_EQ(Names_At(key), (d.potion ? Names{"Healing Potion"} : Names{})) << d.name;
         EXPECT_EQ(manager->Get_Deaths_Since_Potion(), d.deathsAfter) << d.name;
     }
 }
@@ -106,19 +108,18 @@ TEST_F(Actionables_Test, TheBowDropsAtTheBowDropKillAndNeverErodes) {
         {"BOW_DROP 0 never drops a bow", 0, 0, false},
     };
     for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         Game_Settings::BOW_DROP = s.bowDrop;
         Monster_Counters::Killed = s.killed;
         const Key key(100, 100);
         Death_At(key, No_Potion);
-        Drop* bag = Bag_At(key);
-        ASSERT_EQ(bag != nullptr, s.bow) << s.name;
-        if (!bag)
+        ASSERT_EQ(Names_At(key), (s.bow ? Names{"Apprentice Bow", "Normal Arrow"} : Names{}));
+        if (!s.bow)
             continue;
-        EXPECT_EQ(Names(bag->Get_Items()), (std::vector<std::string>{"Apprentice Bow", "Normal Arrow"})) << s.name;
-        const auto* arrows = dynamic_cast<const Projectile_Stack*>(bag->Get_Items()[1]);
-        ASSERT_NE(arrows, nullptr) << s.name;
-        EXPECT_EQ(arrows->Get_Count(), 99999) << s.name;
-        EXPECT_EQ(bag->Erosion_State, Drop::Permanent) << s.name;
+        const auto* arrows = dynamic_cast<const Projectile_Stack*>(Bag_At(key)->Get_Items()[1]);
+        ASSERT_NE(arrows, nullptr);
+        EXPECT_EQ(arrows->Get_Count(), 99999);
+        EXPECT_EQ(Bag_At(key)->Erosion_State, Drop::Permanent);
         manager->Get_Drop(Rect(90, 90, 20, 20), &Pack()); // clears the key for the next scenario
     }
 }
@@ -126,17 +127,17 @@ TEST_F(Actionables_Test, TheBowDropsAtTheBowDropKillAndNeverErodes) {
 TEST_F(Actionables_Test, BagsOnOneKeyMergeNewestFirstAndThePermanentBagStaysPermanent) {
     struct Scenario {
         const char* name;
-        int firstKilled, secondKilled;
-        int firstDraw, secondDraw;
-        std::vector<std::string> items;
+        int firstKilled, secondKilled, firstDraw, secondDraw;
+        Names items;
     } scenarios[] = {
         {"a bow bag falls on a potion bag", 1, 3, Potion, Potion,
          {"Healing Potion", "Apprentice Bow", "Normal Arrow", "Healing Potion"}},
         {"a potion bag falls on the bow bag", 3, 4, No_Potion, Potion,
          {"Healing Potion", "Apprentice Bow", "Normal Arrow"}},
     };
+    const Key key(700, 700);
     for (const Scenario& s : scenarios) {
-        const Key key(700, 700);
+        SCOPED_TRACE(s.name);
         Game_Clock::Set(10000);
         Monster_Counters::Killed = s.firstKilled;
         Death_At(key, s.firstDraw);
@@ -144,26 +145,23 @@ TEST_F(Actionables_Test, BagsOnOneKeyMergeNewestFirstAndThePermanentBagStaysPerm
         Game_Clock::Set(50000);
         Monster_Counters::Killed = s.secondKilled;
         Death_At(key, s.secondDraw);
-        Drop* merged = Bag_At(key);
-        ASSERT_NE(merged, nullptr) << s.name;
-        EXPECT_EQ(Names(merged->Get_Items()), s.items) << s.name;
-        EXPECT_EQ(merged->Get_Items().back(), older) << s.name << ": the older items, moved, not copied";
-        EXPECT_EQ(merged->Erosion_State, Drop::Permanent) << s.name;
-        EXPECT_EQ(merged->Drop_Time, 50u) << s.name;
-        EXPECT_EQ(manager->Get_Actionables().size(), 2u) << s.name << ": the chest and one bag";
-        ASSERT_TRUE(manager->Get_Drop(Rect(690, 690, 20, 20), &Pack())) << s.name;
+        ASSERT_NE(Bag_At(key), nullptr);
+        EXPECT_EQ(Names_At(key), s.items);
+        EXPECT_EQ(Bag_At(key)->Get_Items().back(), older) << "the older items, moved, not copied";
+        EXPECT_EQ(Bag_At(key)->Erosion_State, Drop::Permanent);
+        EXPECT_EQ(Bag_At(key)->Drop_Time, 50u);
+        EXPECT_EQ(manager->Get_Actionables().size(), 2u) << "the chest and one bag";
+        ASSERT_TRUE(manager->Get_Drop(Rect(690, 690, 20, 20), &Pack()));
     }
 }
 
 TEST_F(Actionables_Test, BagsErodeAfterTheirTimeAndGoAtTheNextFrame) {
     GLINT::SDL::RGBSurface screen(64, 64, 32);
-    const Rect camera(0, 0, 64, 64);
     const Key lying(100, 100), bow(600, 600);
     Game_Clock::Set(10000);
     Death_At(lying, Potion);
     Monster_Counters::Killed = 3;
     Death_At(bow, No_Potion);
-
     struct Check {
         const char* name;
         Uint32 now;
@@ -179,7 +177,7 @@ TEST_F(Actionables_Test, BagsErodeAfterTheirTimeAndGoAtTheNextFrame) {
         EXPECT_EQ(Bag_At(lying)->Erosion_State, c.lyingState) << c.name;
         EXPECT_EQ(Bag_At(bow)->Erosion_State, Drop::Permanent) << c.name;
     }
-    manager->Show_Actionables(camera, screen);
+    manager->Show_Actionables(Rect(0, 0, 64, 64), screen);
     EXPECT_EQ(Bag_At(lying), nullptr);
     EXPECT_NE(Bag_At(bow), nullptr);
 
@@ -204,55 +202,47 @@ TEST_F(Actionables_Test, GetDropTakesTheFirstBagStrictlyInsideTheArea) {
         {"key just inside", Rect(183, 183, 10, 10), true},
     };
     for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         manager = std::make_unique<Actionables_Manager>();
         Pack().Clean_Inventory();
         Death_At(Key(184, 184), Potion);
         Death_At(Key(204, 184), Potion);
-        const Item* first = Bag_At(Key(184, 184))->Get_Items().front();
-        EXPECT_EQ(manager->Get_Drop(s.area, &Pack()), s.taken) << s.name;
-        EXPECT_EQ(Bag_At(Key(184, 184)) == nullptr, s.taken) << s.name;
-        EXPECT_NE(Bag_At(Key(204, 184)), nullptr) << s.name;
-        if (s.taken) {
-            EXPECT_EQ(Pack().Get_Items(), std::vector<Item*>{const_cast<Item*>(first)}) << s.name;
-        } else {
-            EXPECT_TRUE(Pack().Get_Items().empty()) << s.name;
-        }
+        Item* first = Bag_At(Key(184, 184))->Get_Items().front();
+        EXPECT_EQ(manager->Get_Drop(s.area, &Pack()), s.taken);
+        EXPECT_EQ(Bag_At(Key(184, 184)) == nullptr, s.taken);
+        EXPECT_NE(Bag_At(Key(204, 184)), nullptr);
+        EXPECT_EQ(Pack().Get_Items(), s.taken ? std::vector<Item*>{first} : std::vector<Item*>{});
     }
 }
 
-TEST_F(Actionables_Test, TheSwordChestOpensOnceAndIsThenPassedOver) {
+TEST_F(Actionables_Test, TheSwordChestOpensOnceAndABagFallingOnItLandsBesideIt) {
     ASSERT_EQ(manager->Get_Actionables().size(), 1u);
     ASSERT_NE(The_Chest(), nullptr);
-    EXPECT_TRUE(The_Chest()->Closed);
-    EXPECT_EQ(Names(The_Chest()->Get_Items()), std::vector<std::string>{"Apprentice Sword"});
     EXPECT_EQ(manager->Get_Chest_Size(), Rect(0, 0, 48, 40));
+
+    Death_At(Chest_Key, Potion);
+    EXPECT_TRUE(The_Chest()->Closed);
+    EXPECT_EQ(Names_At(Chest_Key), Names{"Apprentice Sword"});
+    EXPECT_EQ(Names_At(Key(299, 300)), Names{"Healing Potion"}) << "the nearest free key, ties in key order";
+    Death_At(Chest_Key, Potion);
+    EXPECT_EQ(Names_At(Key(300, 299)), Names{"Healing Potion"});
+    EXPECT_EQ(manager->Get_Actionables().size(), 3u);
+
     Inventory* pack = &Pack();
-    ASSERT_TRUE(manager->Get_Drop(Rect(290, 290, 20, 20), &pack));
+    const Rect onTheChest(299, 299, 20, 20); // strictly round the chest's key, not the bags' beside it
+    ASSERT_TRUE(manager->Get_Drop(onTheChest, &pack));
     ASSERT_EQ(Pack().Get_Items().size(), 1u);
     EXPECT_EQ(Pack().Get_Melee_Weapon(), Pack().Get_Items()[0]);
     EXPECT_EQ(Pack().Get_Items()[0]->Get_Owner(), &hero);
     EXPECT_FALSE(The_Chest()->Closed);
     EXPECT_TRUE(The_Chest()->Get_Items().empty()) << "handed over, not shared";
-    EXPECT_FALSE(manager->Get_Drop(Rect(290, 290, 20, 20), &pack));
+    EXPECT_FALSE(manager->Get_Drop(onTheChest, &pack));
     EXPECT_EQ(Pack().Get_Items().size(), 1u);
 
     // An area over the open chest and a bag picks up the bag.
-    Death_At(Key(310, 310), Potion);
     EXPECT_TRUE(manager->Get_Drop(Rect(290, 290, 60, 60), &pack));
     EXPECT_EQ(Pack().Get_Items().size(), 2u);
     EXPECT_NE(The_Chest(), nullptr);
-}
-
-TEST_F(Actionables_Test, ABagFallingOnTheChestLandsBesideIt) {
-    Death_At(Key(300, 300), Potion);
-    ASSERT_NE(The_Chest(), nullptr);
-    EXPECT_TRUE(The_Chest()->Closed);
-    EXPECT_EQ(Names(The_Chest()->Get_Items()), std::vector<std::string>{"Apprentice Sword"});
-    ASSERT_NE(Bag_At(Key(299, 300)), nullptr) << "the nearest free key, ties in key order";
-    EXPECT_EQ(Names(Bag_At(Key(299, 300))->Get_Items()), std::vector<std::string>{"Healing Potion"});
-    Death_At(Key(300, 300), Potion);
-    EXPECT_NE(Bag_At(Key(300, 299)), nullptr);
-    EXPECT_EQ(manager->Get_Actionables().size(), 3u);
 }
 
 TEST_F(Actionables_Test, TheChestIsDrawnFromTheCentreColumnClosedThenOpen) {
@@ -291,7 +281,7 @@ TEST_F(Actionables_Test, ARefusedTilesetFileIsNamed) {
                "<Actionable_Tileset><Tileset_Filename>Drop_TS.png</Tileset_Filename><Width>32</Width>"
                "</Actionable_Tileset>\n");
     std::filesystem::current_path(game.folder);
-    const std::string message = What([] { Actionables_Manager refused; });
+    const std::string message = Error_Of([] { Actionables_Manager refused; });
     std::filesystem::current_path(shipped);
     EXPECT_EQ(message.rfind(std::string("Exception In Actionables_Manager Constructor: In ") +
                                 Actionables_Manager::Drop_File + ": ",

@@ -134,10 +134,9 @@ TEST_F(Inventory_Test, CleaningEmptiesEverySlotAndThePotions) {
     Bag().Add(new Healing_Potion());
     Bag().Clean_Inventory();
     EXPECT_TRUE(Bag().Get_Items().empty());
-    EXPECT_EQ(Bag().Get_Melee_Weapon(), nullptr);
-    EXPECT_EQ(Bag().Get_Distant_Weapon(), nullptr);
-    EXPECT_EQ(Bag().Get_Projectile_Stack(), nullptr);
-    EXPECT_EQ(Bag().Get_Healing_Potion(), nullptr);
+    EXPECT_EQ((std::vector<const void*>{Bag().Get_Melee_Weapon(), Bag().Get_Distant_Weapon(),
+                                        Bag().Get_Projectile_Stack(), Bag().Get_Healing_Potion()}),
+              std::vector<const void*>(4, nullptr));
     EXPECT_EQ(Bag().Get_Healing_Potion_Count(), 0);
     archer.Infos().CH_Characteristics->Life = 10;
     EXPECT_FALSE(Bag().Use_Healing_Potion()) << "no drink from a deleted potion";

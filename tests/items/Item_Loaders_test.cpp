@@ -27,12 +27,8 @@ TEST_F(Item_Loaders_Test, TheShippedItemsLoadTheirValues) {
     struct Scenario {
         std::function<Item*()> make;
         const char* name;
-        Sint32 value;
-        Uint16 weight;
-        Sint32 category;
-        Uint8 stackable;
-        // Weapons only: min, max, critical, range, type, subtype, class constant.
-        std::vector<int> weapon;
+        int value, weight, category, stackable;
+        std::vector<int> weapon; // weapons only: min, max, critical, range, type, subtype, class constant
     } scenarios[] = {
         {[] { return new Apprentice_Sword(); }, "Apprentice Sword", 40, 6, Item::Weapon_Item, 1,
          {6, 10, 2, 14, Weapon::Melee, 1, 1}},
@@ -42,21 +38,18 @@ TEST_F(Item_Loaders_Test, TheShippedItemsLoadTheirValues) {
         {[] { return new Normal_Arrow(); }, "Normal Arrow", 1, 0, Item::Projectile_Item, 0, {}},
     };
     for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         std::unique_ptr<Item> item(s.make());
         EXPECT_EQ(item->Get_Name(), s.name);
-        EXPECT_EQ(item->Get_Value(), s.value) << s.name;
-        EXPECT_EQ(item->Get_Weight(), s.weight) << s.name;
-        EXPECT_EQ(item->Get_Category(), s.category) << s.name;
-        EXPECT_EQ(item->Get_Stackable(), s.stackable) << s.name;
-        EXPECT_FALSE(item->Is_Quest_Item()) << s.name;
-        EXPECT_TRUE(Keyed(item->Get_Thumbnail())) << s.name;
-        if (const auto* w = dynamic_cast<const Weapon*>(item.get())) {
+        EXPECT_EQ((std::vector<int>{item->Get_Value(), item->Get_Weight(), item->Get_Category(), item->Get_Stackable()}),
+                  (std::vector<int>{s.value, s.weight, s.category, s.stackable}));
+        EXPECT_FALSE(item->Is_Quest_Item());
+        EXPECT_TRUE(Keyed(item->Get_Thumbnail()));
+        if (const auto* w = dynamic_cast<const Weapon*>(item.get()))
             EXPECT_EQ((std::vector<int>{w->Get_Damage_Min(), w->Get_Damage_Max(), w->Get_Critical_Multiplier(),
                                         w->Get_Range(), w->Get_Weapon_Type(), w->Get_Weapon_Subtype(),
                                         w->Get_Class_Constant()}),
-                      s.weapon)
-                << s.name;
-        }
+                      s.weapon);
     }
     EXPECT_EQ(Healing_Potion().Get_Bonus(), 35);
     Normal_Arrow arrow;
@@ -75,8 +68,7 @@ TEST_F(Item_Loaders_Test, QuestFlagColourKeyAndFrameIntervalFollowTheFile) {
     struct Scenario {
         const char* name;
         std::string body;
-        bool quest;
-        bool keyed;
+        bool quest, keyed;
     } scenarios[] = {
         {"no Quest_Item", Item_Keys("Plain"), false, true},
         {"Quest_Item 1", Item_Keys("Quest", Tag("Quest_Item", "1")), true, true},
@@ -102,8 +94,7 @@ TEST_F(Item_Loaders_Test, ARefusedFileIsNamedInTheError) {
         const char* name;
         std::string file;
         std::function<void(const std::string&)> load;
-        std::string prefix;
-        std::string cause;
+        std::string prefix, cause;
     } scenarios[] = {
         {"not XML", files.Write("broken.xml", "<Item><Name>"), item, "Exception In Item::Create_From_File(",
          "Validate_File"},
@@ -122,7 +113,7 @@ TEST_F(Item_Loaders_Test, ARefusedFileIsNamedInTheError) {
          "Exception In Projectile::Create_From_File(", "Exception In Flying::Create_From_File("},
     };
     for (const Scenario& s : scenarios) {
-        const std::string message = What([&] { s.load(s.file); });
+        const std::string message = Error_Of([&] { s.load(s.file); });
         EXPECT_EQ(message.rfind(s.prefix + s.file + "): ", 0), 0u) << s.name << ": " << message;
         EXPECT_NE(message.find(s.cause), std::string::npos) << s.name << ": " << message;
     }

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -74,9 +73,8 @@ protected:
     std::unique_ptr<GLINT::SDL::ScopedLock> world;
 };
 
-inline std::string Tag(const std::string& name, const std::string& value) {
-    return "<" + name + ">" + value + "</" + name + ">";
-}
+using ch_test::Error_Of;
+using ch_test::Tag;
 
 // An item file checked against the shipped DTD; the common keys come first.
 inline std::string Write_Item(const bf_test::BF_Fixture& files, const std::string& name, const std::string& body) {
@@ -90,15 +88,6 @@ inline std::string Item_Keys(const std::string& name, const std::string& quest =
     const std::string key = Tag("TB_ColorKey_R", "255") + Tag("TB_ColorKey_G", "0") + Tag("TB_ColorKey_B", "255");
     return Tag("Name", name) + Tag("Value", "7") + (keyed ? Tag("Thunbnail_ColorKey_RGB", key) : "") +
            Tag("Thunbnail_Name", "Data/Items/Normal_Arrow_TB.png") + Tag("Weight", "2") + quest;
-}
-
-inline std::string What(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
 }
 
 } // namespace items_test

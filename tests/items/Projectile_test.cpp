@@ -58,10 +58,8 @@ TEST_F(Projectile_Test, EachStepMovesAlongTheDirectionDiagonalsBySevenAtVelocity
 TEST_F(Projectile_Test, DamageFallsWithDistanceAndRangeZeroHitsOnlyPointBlank) {
     struct Scenario {
         const char* name;
-        Uint16 velocity;
-        Uint16 range;
-        int victimLife;
-        int attackResult;
+        Uint16 velocity, range;
+        int victimLife, attackResult;
     } scenarios[] = {
         // Damage 20 + the arrow's 2; the victim has 40 life and no armour.
         {"point blank", 0, 300, 18, Undead_ID},
@@ -83,23 +81,9 @@ TEST_F(Projectile_Test, DamageFallsWithDistanceAndRangeZeroHitsOnlyPointBlank) {
     }
 }
 
-TEST_F(Projectile_Test, PastItsRangeAnArrowMissesEndsAndGoesAtTheNextFrame) {
+TEST_F(Projectile_Test, APreparedArrowWaitsUndrawnAndPastItsRangeMissesAndGoesAtTheNextFrame) {
     auto stack = Quiver();
-    Projectile* arrow = Shoot(*stack, Game_Settings::CH_DOWN, Rect(400, 400, 1, 1), 15);
-    EXPECT_EQ(arrow->Fly_Callback(), 16u) << "10 px: within range";
-    EXPECT_EQ(arrow->Fly_Callback(), 0u) << "20 px: beyond";
-    EXPECT_EQ(arrow->Get_Fly_State(), Flying::Finished);
-    EXPECT_EQ(arrow->Fly_Callback(), 0u) << "a finished arrow stays put";
-    EXPECT_EQ(arrow->Get_Current_Rect(), Rect(400, 420, 1, 1));
-
-    GLINT::SDL::RGBSurface screen(64, 48, 32);
-    stack->Show_Launched_Projectiles(Rect(0, 0, 64, 48), screen);
-    EXPECT_TRUE(stack->Get_Launched().empty());
-}
-
-TEST_F(Projectile_Test, APreparedArrowWaitsUndrawnUntilLaunched) {
-    auto stack = Quiver();
-    stack->Prepare_Launch(Game_Settings::CH_RIGHT, Rect(10, 10, 1, 1), 10, 300);
+    stack->Prepare_Launch(Game_Settings::CH_DOWN, Rect(10, 10, 1, 1), 10, 15);
     Projectile* arrow = stack->Get_Launched().back();
     EXPECT_TRUE(arrow->Is_Timer_Running()) << "its timer starts at once";
     EXPECT_EQ(arrow->Fly_Callback(), 16u);
@@ -119,6 +103,14 @@ TEST_F(Projectile_Test, APreparedArrowWaitsUndrawnUntilLaunched) {
     EXPECT_FALSE(painted());
     stack->Launch_Projectile();
     EXPECT_TRUE(painted());
+
+    EXPECT_EQ(arrow->Fly_Callback(), 16u) << "10 px: within range";
+    EXPECT_EQ(arrow->Fly_Callback(), 0u) << "20 px: beyond";
+    EXPECT_EQ(arrow->Get_Fly_State(), Flying::Finished);
+    EXPECT_EQ(arrow->Fly_Callback(), 0u) << "a finished arrow stays put";
+    EXPECT_EQ(arrow->Get_Current_Rect(), Rect(10, 30, 1, 1));
+    painted();
+    EXPECT_TRUE(stack->Get_Launched().empty());
 }
 
 TEST_F(Projectile_Test, LaunchingTouchesOnlyTheNewestWaitingArrow) {

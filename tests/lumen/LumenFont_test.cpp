@@ -40,8 +40,7 @@ TEST_F(LumenFontTest, EmptyTextDrawsNothingAndNeverFails) {
 
     EXPECT_EQ(guichanError([&] { font.drawString(&foreign, "x", 0, 0); }),
               "SDLTrueTypeFont::drawString. Graphics object not an SDL graphics object!");
-    const std::string error =
-        guichanError([] { gcn::LumenFont("/nonexistent/Missing.ttf", 14, 2, 1); });
+    const std::string error = guichanError([] { gcn::LumenFont("/nonexistent/Missing.ttf", 14, 2, 1); });
     EXPECT_EQ(error.rfind("Error In LumenFont Constructor: ", 0), 0u) << error;
     EXPECT_NE(error.find("Missing.ttf"), std::string::npos) << error;
 }

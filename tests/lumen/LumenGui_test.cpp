@@ -85,19 +85,13 @@ TEST_F(LumenGuiTest, AWidgetTreeDrawsThroughTheBackend) {
     // The button's face and dark text inside its box, the label's yellow text inside its own.
     const gcn::Rectangle box = button.getDimension();
     EXPECT_GT(box.width, font->getWidth("Go on"));
-    EXPECT_GT(
-        countIn(box,
-                [](const RGBAColor& c) { return static_cast<bool>(sameColour(c, 200, 60, 60)); }),
-        box.width);
+    EXPECT_GT(countIn(box, [](const RGBAColor& c) { return bool(sameColour(c, 200, 60, 60)); }), box.width);
     EXPECT_GT(countIn(box, [](const RGBAColor& c) { return c.getR() < 100 && c.getG() < 30; }), 10);
     EXPECT_GT(countIn(label.getDimension(),
-                      [](const RGBAColor& c) {
-                          return c.getR() > 200 && c.getG() > 200 && c.getB() < 60;
-                      }),
+                      [](const RGBAColor& c) { return c.getR() > 200 && c.getG() > 200 && c.getB() < 60; }),
               10);
     const int frame = static_cast<int>(button.getFrameSize());
-    EXPECT_TRUE(sameColour(pixelAt(*target, box.x + box.width + frame, box.y + box.height + frame),
-                           30, 40, 50));
+    EXPECT_TRUE(sameColour(pixelAt(*target, box.x + box.width + frame, box.y + box.height + frame), 30, 40, 50));
 }
 
 TEST_F(LumenGuiTest, MouseAndKeysReachTheButton) {

@@ -37,12 +37,9 @@ protected:
 TEST_F(LumenImageTest, ANonLoadedImageRefusesEveryOperation) {
     gcn::LumenImage image(new RGBSurface(2, 2, 32), true);
     image.free(); // the destructor must not free it again
-    EXPECT_EQ(guichanError([&] { image.getWidth(); }),
-              "Trying to get the width of a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.getHeight(); }),
-              "Trying to get the height of a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.getPixel(0, 0); }),
-              "Trying to get a pixel from a non loaded image.");
+    EXPECT_EQ(guichanError([&] { image.getWidth(); }), "Trying to get the width of a non loaded image.");
+    EXPECT_EQ(guichanError([&] { image.getHeight(); }), "Trying to get the height of a non loaded image.");
+    EXPECT_EQ(guichanError([&] { image.getPixel(0, 0); }), "Trying to get a pixel from a non loaded image.");
     EXPECT_EQ(guichanError([&] { image.putPixel(0, 0, gcn::Color()); }),
               "Trying to put a pixel in a non loaded image.");
     EXPECT_EQ(guichanError([&] { image.convertToDisplayFormat(); }),
@@ -77,7 +74,6 @@ TEST_F(LumenImageTest, LoaderAppliesTheColourKeyAndNamesBadFiles) {
     EXPECT_EQ(error.rfind("Unable to load image file: " + missing, 0), 0u) << error;
     const std::string broken = folder + "/broken.png";
     std::ofstream(broken) << "not a picture";
-    const std::string keyedError =
-        guichanError([&] { delete loader.load(broken, RGBAColor(), false); });
+    const std::string keyedError = guichanError([&] { delete loader.load(broken, RGBAColor(), false); });
     EXPECT_NE(keyedError.find(broken), std::string::npos) << keyedError;
 }

@@ -1,6 +1,5 @@
 #include "lumen/LumenTestSupport.hpp"
 
-#include <cstring>
 #include <vector>
 
 #include <guichan/key.hpp>
@@ -101,9 +100,7 @@ TEST_F(LumenInputTest, MouseLeavingTheWindowMovesItAwayUnlessAButtonIsHeld) {
 }
 
 TEST_F(LumenInputTest, SdlEventsAreChosenByTheirMediaLayerName) {
-    std::vector<SDL_Event> events(10);
-    for (SDL_Event& e : events)
-        std::memset(&e, 0, sizeof(e));
+    std::vector<SDL_Event> events(10); // zeroed
     events[0].type = SDL_KEYDOWN;
     events[0].key.keysym.sym = SDLK_b;
     events[0].key.keysym.unicode = 'b';

@@ -42,8 +42,7 @@ inline GLINT::SDL::RGBAColor pixelAt(GLINT::SDL::BaseSurface& s, int x, int y) {
 }
 
 inline void paint(GLINT::SDL::BaseSurface& s, const GLINT::SDL::RGBAColor& c) {
-    s.fill(c, GLINT::SDL::Rect(0, 0, static_cast<Uint16>(s.getWidth()),
-                               static_cast<Uint16>(s.getHeight())));
+    s.fill(c, GLINT::SDL::Rect(0, 0, static_cast<Uint16>(s.getWidth()), static_cast<Uint16>(s.getHeight())));
 }
 
 // The message of the gcn::Exception that body throws, or "" when it throws none.
@@ -56,13 +55,11 @@ inline std::string guichanError(const std::function<void()>& body) {
     return "";
 }
 
-inline ::testing::AssertionResult sameColour(const GLINT::SDL::RGBAColor& actual, int r, int g,
-                                             int b) {
+inline ::testing::AssertionResult sameColour(const GLINT::SDL::RGBAColor& actual, int r, int g, int b) {
     if (actual.getR() == r && actual.getG() == g && actual.getB() == b)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "got (" << int(actual.getR()) << ", " << int(actual.getG()) << ", "
-           << int(actual.getB()) << "), want (" << r << ", " << g << ", " << b << ")";
+    return ::testing::AssertionFailure() << "got (" << int(actual.getR()) << ", " << int(actual.getG()) << ", "
+                                         << int(actual.getB()) << "), want (" << r << ", " << g << ", " << b << ")";
 }
 
 // A black 40 x 30 target with a LumenGraphics drawing on it.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -18,6 +19,27 @@
 #include "media/MediaContext.hpp"
 #include "media/Mixer.hpp"
 
+// Whatever the media log writes while it lives (sent to the console, whatever
+// other tests did to the log before).
+class MediaLogCapture {
+public:
+    MediaLogCapture() : old(std::clog.rdbuf(buffer.rdbuf())), wasConsole(GLINT::SDL::MediaLog.toConsole()) {
+        GLINT::SDL::MediaLog.setConsole(true);
+    }
+    ~MediaLogCapture() {
+        GLINT::SDL::MediaLog.setConsole(wasConsole);
+        std::clog.rdbuf(old);
+    }
+    MediaLogCapture(const MediaLogCapture&) = delete;
+    MediaLogCapture& operator=(const MediaLogCapture&) = delete;
+    std::string text() const { return buffer.str(); }
+
+private:
+    std::ostringstream buffer;
+    std::streambuf* old;
+    bool wasConsole;
+};
+
 // Audio tests run on SDL's dummy driver in a fresh folder of their own, with
 // tiny sounds they write themselves.
 class Audio_Folder : public ::testing::Test {
@@ -26,7 +48,6 @@ protected:
         // Never a real sound card, whoever runs the tests.
         setenv("SDL_AUDIODRIVER", "dummy", 0);
         GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
-        mediaLogFile = std::filesystem::absolute("GLINT_Lumen.log");
         ASSERT_TRUE(media.InitAudio(44100, 1, 2048));
         ASSERT_NE(media.getMixer(), nullptr);
         previous = std::filesystem::current_path();
@@ -77,24 +98,6 @@ protected:
         std::ofstream(name, std::ios::binary) << text;
     }
 
-    // What the media log received since the mark.
-    std::string mediaLogSince(std::uintmax_t mark) const {
-        GLINT::SDL::MediaLog.flush();
-        std::ifstream in(mediaLogFile, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        const std::string all = s.str();
-        return mark < all.size() ? all.substr(mark) : std::string();
-    }
-
-    std::uintmax_t mediaLogMark() const {
-        GLINT::SDL::MediaLog.flush();
-        std::error_code ignored;
-        const std::uintmax_t size = std::filesystem::file_size(mediaLogFile, ignored);
-        return size == static_cast<std::uintmax_t>(-1) ? 0 : size;
-    }
-
-    std::filesystem::path mediaLogFile;
     std::filesystem::path previous;
     std::filesystem::path folder;
 };

@@ -48,18 +48,14 @@ template <class Check> bool eventually(Check check) {
 } // namespace
 
 TEST(MixerVolume, PercentMapsOntoSdlMixerScaleWithIntegerDivision) {
-    EXPECT_EQ(MixerIf::toMixerVolume(0), 0);
-    EXPECT_EQ(MixerIf::toMixerVolume(1), 1);
-    EXPECT_EQ(MixerIf::toMixerVolume(25), 32);
-    EXPECT_EQ(MixerIf::toMixerVolume(50), 64);
-    EXPECT_EQ(MixerIf::toMixerVolume(99), 126);
-    EXPECT_EQ(MixerIf::toMixerVolume(100), 128);
     // Out of range stays within SDL_mixer's scale: a negative one would only query it.
-    EXPECT_EQ(MixerIf::toMixerVolume(-5), 0);
-    EXPECT_EQ(MixerIf::toMixerVolume(150), 128);
+    const std::pair<int, int> volumes[] = {{0, 0},    {1, 1},     {25, 32}, {50, 64},
+                                           {99, 126}, {100, 128}, {-5, 0},  {150, 128}};
+    for (const auto& [percent, volume] : volumes)
+        EXPECT_EQ(MixerIf::toMixerVolume(percent), volume) << percent;
 }
 
-TEST_F(Audio, MixerOpensTheDeviceAsAskedAndReportsWhatItGot) {
+TEST_F(Audio, MixerOpensTheDeviceAsAskedAndInitAudioAgainReplacesIt) {
     MixerIf* impl = mixer().get();
     ASSERT_NE(impl, nullptr);
     EXPECT_TRUE(impl->isUsable());
@@ -68,28 +64,34 @@ TEST_F(Audio, MixerOpensTheDeviceAsAskedAndReportsWhatItGot) {
     EXPECT_EQ(impl->getChannels(), 1);
     EXPECT_EQ(impl->getFormat(), AUDIO_S16SYS);
     EXPECT_EQ(impl->getDriverName(), std::getenv("SDL_AUDIODRIVER"));
+
+    const int opened = impl->getOpenedDevices();
+    ASSERT_TRUE(MediaContext::instance().InitAudio(22050, 2, 1024));
+    EXPECT_EQ(mixer().get()->getFrequency(), 22050);
+    EXPECT_EQ(mixer().get()->getChannels(), 2);
+    EXPECT_EQ(mixer().get()->getOpenedDevices(), opened) << "the old device was closed first";
+    ASSERT_TRUE(MediaContext::instance().InitAudio(44100, 1, 2048));
 }
 
 TEST_F(Audio, MissingFileStopsAtTheStreamAndNonSoundAtTheDecoder) {
     writeText("notes.wav", "this is not a sound\n");
-
-    std::uintmax_t mark = mediaLogMark();
-    EXPECT_EQ(messageOf(makeSound, "absent.wav"), " Unable to access the sound file !");
-    std::string log = mediaLogSince(mark);
-    EXPECT_NE(log.find("Exception caught in SoundIf::SoundIf()"), std::string::npos) << log;
-    EXPECT_NE(log.find("absent.wav"), std::string::npos) << log;
-    EXPECT_EQ(log.find("SoundExtend"), std::string::npos) << log;
-
-    mark = mediaLogMark();
-    EXPECT_EQ(messageOf(makeSound, "notes.wav"), " Unable to open the sound file !");
-    log = mediaLogSince(mark);
-    EXPECT_NE(log.find("Exception caught in SoundExtend::SoundExtend()"), std::string::npos) << log;
-    EXPECT_EQ(log.find("SoundIf::SoundIf()"), std::string::npos) << log;
-
-    mark = mediaLogMark();
+    {
+        MediaLogCapture log;
+        EXPECT_EQ(messageOf(makeSound, "absent.wav"), " Unable to access the sound file !");
+        EXPECT_NE(log.text().find("Exception caught in SoundIf::SoundIf()"), std::string::npos) << log.text();
+        EXPECT_NE(log.text().find("absent.wav"), std::string::npos) << log.text();
+        EXPECT_EQ(log.text().find("SoundExtend"), std::string::npos) << log.text();
+    }
+    {
+        MediaLogCapture log;
+        EXPECT_EQ(messageOf(makeSound, "notes.wav"), " Unable to open the sound file !");
+        EXPECT_NE(log.text().find("Exception caught in SoundExtend::SoundExtend()"), std::string::npos) << log.text();
+        EXPECT_EQ(log.text().find("SoundIf::SoundIf()"), std::string::npos) << log.text();
+    }
+    MediaLogCapture log;
     EXPECT_EQ(messageOf(makeMusic, "absent.mp3"), " Unable to open the sound file !");
     EXPECT_EQ(messageOf(makeMusic, "notes.wav"), " Unable to open the sound file !");
-    EXPECT_NE(mediaLogSince(mark).find("Exception caught in MusicExtend::MusicExtend()"), std::string::npos);
+    EXPECT_NE(log.text().find("Exception caught in MusicExtend::MusicExtend()"), std::string::npos) << log.text();
 }
 
 TEST_F(Audio, PlayChannelSetsTheChunkVolumeAndReturnsTheChannel) {
@@ -121,22 +123,16 @@ TEST_F(Audio, PlayChannelSetsTheChunkVolumeAndReturnsTheChannel) {
     EXPECT_TRUE(eventually([&] { return !mixer().get()->isPlaying(3); }));
 
     EXPECT_EQ(mixer().playChannel(Sound(), 50), -1);
-}
 
-TEST_F(Audio, EveryChannelBusyLogsTheCallAndGoesOnSilently) {
-    writeTone("tone.wav");
-    Sound sound("tone.wav", false);
+    // Every channel busy: the call is logged and the game goes on silently.
     mixer().get()->allocateChannels(1);
     ASSERT_EQ(mixer().playChannel(sound, 40, -1), 0);
-
-    const std::uintmax_t mark = mediaLogMark();
+    MediaLogCapture log;
     EXPECT_EQ(mixer().playChannel(sound, 40, 0), -1);
-    const std::string log = mediaLogSince(mark);
     std::ostringstream expected;
     expected << "MixerExtend::playChannel(" << static_cast<const void*>(sound.get())
              << ", 40, 0, -1, 0) returned an Error :";
-    EXPECT_NE(log.find(expected.str()), std::string::npos) << log;
-
+    EXPECT_NE(log.text().find(expected.str()), std::string::npos) << log.text();
     mixer().get()->allocateChannels(8);
 }
 
@@ -154,14 +150,4 @@ TEST_F(Audio, MusicPlaysForeverAtItsVolumeAndFadesOut) {
     EXPECT_TRUE(mixer().haltMusic(15));
     EXPECT_TRUE(eventually([] { return Mix_PlayingMusic() == 0; }));
     EXPECT_FALSE(mixer().playMusic(Music(), 50));
-}
-
-TEST_F(Audio, InitAudioAgainReplacesTheMixer) {
-    MediaContext& media = MediaContext::instance();
-    const int opened = mixer().get()->getOpenedDevices();
-    ASSERT_TRUE(media.InitAudio(22050, 2, 1024));
-    EXPECT_EQ(mixer().get()->getFrequency(), 22050);
-    EXPECT_EQ(mixer().get()->getChannels(), 2);
-    EXPECT_EQ(mixer().get()->getOpenedDevices(), opened); // the old device was closed first
-    ASSERT_TRUE(media.InitAudio(44100, 1, 2048));
 }

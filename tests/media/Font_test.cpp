@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "media/Font.hpp"
 #include "media/FontImpl.hpp"
@@ -36,18 +37,16 @@ protected:
 } // namespace
 
 TEST_F(Fonts, BuiltInGlyphCellsFollowTheSheetLayout) {
+    // 16 glyphs a row from ' ': '0' is index 16, 'A' 33, '~' the last, 15th of row six.
+    const std::pair<char, Rect> cells[] = {
+        {' ', Rect(0, 0, 14, 16)}, {'0', Rect(0, 16, 14, 16)}, {'A', Rect(14, 32, 14, 16)}, {'~', Rect(196, 80, 14, 16)}};
     Rect cell;
-    ASSERT_TRUE(FontImpl::glyphCell(' ', cell));
-    EXPECT_EQ(cell, Rect(0, 0, 14, 16));
-    ASSERT_TRUE(FontImpl::glyphCell('0', cell)); // 48: index 16, second row
-    EXPECT_EQ(cell, Rect(0, 16, 14, 16));
-    ASSERT_TRUE(FontImpl::glyphCell('A', cell)); // 65: index 33
-    EXPECT_EQ(cell, Rect(14, 32, 14, 16));
-    ASSERT_TRUE(FontImpl::glyphCell('~', cell)); // 126: last glyph, 15th of row six
-    EXPECT_EQ(cell, Rect(14 * 14, 80, 14, 16));
-    EXPECT_FALSE(FontImpl::glyphCell('\x1f', cell));
-    EXPECT_FALSE(FontImpl::glyphCell('\x7f', cell));
-    EXPECT_FALSE(FontImpl::glyphCell('\xe9', cell));
+    for (const auto& [ch, expected] : cells) {
+        ASSERT_TRUE(FontImpl::glyphCell(ch, cell)) << ch;
+        EXPECT_EQ(cell, expected) << ch;
+    }
+    for (char outside : {'\x1f', '\x7f', '\xe9'})
+        EXPECT_FALSE(FontImpl::glyphCell(outside, cell)) << int(outside);
 }
 
 TEST_F(Fonts, BuiltInFontDrawsEachCharacterInItsOwnColumn) {
@@ -79,18 +78,16 @@ TEST_F(Fonts, TrueTypeFontsRenderAndStylesMapBothWays) {
     EXPECT_EQ(empty->getWidth(), 1);
 }
 
-TEST_F(Fonts, MissingTrueTypeFileNamesTheFile) {
+TEST_F(Fonts, MissingTrueTypeFileNamesTheFileAndAFontOutlivingTheLibraryIsDestroyedSafely) {
+    std::string text;
     try {
         Font font("Data/Fonts/Missing.ttf", 16);
-        FAIL() << "no exception";
     } catch (const std::logic_error& e) {
-        const std::string text = e.what();
-        EXPECT_EQ(text.rfind("Font Support not available", 0), 0u) << text;
-        EXPECT_NE(text.find("Data/Fonts/Missing.ttf"), std::string::npos) << text;
+        text = e.what();
     }
-}
+    EXPECT_EQ(text.rfind("Font Support not available", 0), 0u) << text;
+    EXPECT_NE(text.find("Data/Fonts/Missing.ttf"), std::string::npos) << text;
 
-TEST_F(Fonts, AFontOutlivingTheFontLibraryIsDestroyedSafely) {
     auto font = std::make_unique<Font>("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 12);
     TTF_Quit();
     font.reset();

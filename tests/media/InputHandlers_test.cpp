@@ -3,10 +3,8 @@
 #include <SDL/SDL.h>
 
 #include "media/DefaultKeyboard.hpp"
-#include "media/Keyboard.hpp"
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
-#include "media/Mouse.hpp"
 #include "media/TextInput.hpp"
 #include "media/Window.hpp"
 
@@ -28,7 +26,6 @@ protected:
         ASSERT_NE(window, nullptr);
         window->setExit(false);
     }
-
     void TearDown() override {
         SDL_SetModState(KMOD_NONE);
         if (window)
@@ -43,68 +40,47 @@ protected:
 
 } // namespace
 
-TEST(InputHandlers, BaseHandlersLeaveEventsUnused) {
-    Keyboard keyboard;
-    Mouse mouse;
-    EXPECT_FALSE(keyboard.handleKeyEvent(Key(6, 0, 0), true));
-    EXPECT_FALSE(mouse.handleMouseButtonEvent(1, 10, 10, true));
-    EXPECT_FALSE(mouse.handleMouseMotionEvent(true, 10, 10, 1, 1));
-}
-
-TEST(TextInput, UnicodeIsOnWhileItLives) {
+TEST(TextInput, UnicodeIsOnWhileItLivesAndAsciiPressesAreEchoed) {
     SDL_EnableUNICODE(0);
     {
         TextInput input;
         EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
+        testing::internal::CaptureStdout();
+        EXPECT_TRUE(input.handleKeyEvent(Key(45, 0, 'a'), true));
+        EXPECT_FALSE(input.handleKeyEvent(Key(45, 0, 'a'), false));
+        EXPECT_FALSE(input.handleKeyEvent(Key(0, 0, 0x00E9), true));
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "unicode char : a\n");
     }
     EXPECT_EQ(SDL_EnableUNICODE(-1), 0);
 }
 
-TEST(TextInput, EchoesAsciiPresses) {
-    TextInput input;
-
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(input.handleKeyEvent(Key(45, 0, 'a'), true));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "unicode char : a\n");
-
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(input.handleKeyEvent(Key(45, 0, 'a'), false));
-    EXPECT_FALSE(input.handleKeyEvent(Key(0, 0, 0x00E9), true));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-}
-
-TEST_F(DefaultKeys, EscapeQuitsOnReleaseOnly) {
-    EXPECT_FALSE(keyboard.handleKeyEvent(Key(Escape, 0, 27), true));
-    EXPECT_FALSE(window->getExit());
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(Escape, 0, 27), false));
-    EXPECT_TRUE(window->getExit());
-    EXPECT_TRUE(MediaContext::instance().isQuitRequested());
-}
-
-TEST_F(DefaultKeys, AltF4Quits) {
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(F4, 0, 0), true));
-    EXPECT_FALSE(window->getExit());
-
-    SDL_SetModState(KMOD_RALT);
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(F4, 6, 0), false));
-    EXPECT_FALSE(window->getExit());
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(F4, 6, 0), true));
-    EXPECT_TRUE(window->getExit());
+TEST_F(DefaultKeys, EscapeQuitsOnReleaseAltF4OnPressAndOtherKeysAreLeftAlone) {
+    struct Press {
+        int held; // SDL's modifier state
+        int key, mod;
+        bool pressed, used, quits;
+    } presses[] = {
+        {KMOD_NONE, Escape, 0, true, false, false}, {KMOD_NONE, Escape, 0, false, true, true},
+        {KMOD_NONE, F4, 0, true, true, false},      {KMOD_RALT, F4, 6, false, true, false},
+        {KMOD_RALT, F4, 6, true, true, true},       {KMOD_LALT, KeyA, 5, true, false, false},
+        {KMOD_LALT, KeyA, 5, false, false, false},
+    };
+    for (const Press& p : presses) {
+        SCOPED_TRACE(testing::Message() << p.key << (p.pressed ? " pressed" : " released") << " mod " << p.mod);
+        window->setExit(false);
+        SDL_SetModState(static_cast<SDLMod>(p.held));
+        EXPECT_EQ(keyboard.handleKeyEvent(Key(p.key, p.mod, p.key == KeyA ? 'a' : 0), p.pressed), p.used);
+        EXPECT_EQ(window->getExit(), p.quits);
+        if (p.quits)
+            EXPECT_TRUE(MediaContext::instance().isQuitRequested());
+    }
 }
 
 TEST_F(DefaultKeys, F11TogglesFullscreenOnPress) {
     const bool before = window->isFullscreen();
+    for (bool pressed : {true, false, true})
+        EXPECT_TRUE(keyboard.handleKeyEvent(Key(F11, 0, 0), pressed));
+    EXPECT_EQ(window->isFullscreen(), before) << "toggled twice";
     EXPECT_TRUE(keyboard.handleKeyEvent(Key(F11, 0, 0), true));
     EXPECT_EQ(window->isFullscreen(), !before);
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(F11, 0, 0), false));
-    EXPECT_EQ(window->isFullscreen(), !before);
-    EXPECT_TRUE(keyboard.handleKeyEvent(Key(F11, 0, 0), true));
-    EXPECT_EQ(window->isFullscreen(), before);
-}
-
-TEST_F(DefaultKeys, OtherKeysAreLeftAlone) {
-    SDL_SetModState(KMOD_LALT);
-    EXPECT_FALSE(keyboard.handleKeyEvent(Key(KeyA, 5, 'a'), true));
-    EXPECT_FALSE(keyboard.handleKeyEvent(Key(KeyA, 5, 'a'), false));
-    EXPECT_FALSE(window->getExit());
 }

@@ -1,14 +1,14 @@
 #include "media/NewTimer.hpp"
 #include "media/Timer.hpp"
 
+#include "media/Audio_Fixtures.hpp"
+
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <iostream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -25,12 +25,9 @@ struct Ticker {
     enum class Then { Repeat, Stop, Throw, ThrowOther, EchoInterval };
 
     std::atomic<Then> then{Then::Repeat};
-    std::atomic<int> calls{0};
-    std::atomic<int> callsWhileDead{0};
-    std::atomic<bool> alive{true};
-    std::atomic<bool> inside{false};
+    std::atomic<int> calls{0}, callsWhileDead{0}, busyMs{0};
+    std::atomic<bool> alive{true}, inside{false};
     std::atomic<unsigned> lastInterval{0};
-    std::atomic<int> busyMs{0};
 
     unsigned Tick(unsigned interval, void*) {
         inside = true;
@@ -81,26 +78,6 @@ bool waitFor(Condition condition, int timeoutMs = 5000) {
 
 void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-// Whatever the media log writes while it lives (sent to the console, whatever
-// other tests did to the log before).
-class MediaLogCapture {
-public:
-    MediaLogCapture()
-        : old(std::clog.rdbuf(buffer.rdbuf())), wasConsole(GLINT::SDL::MediaLog.toConsole()) {
-        GLINT::SDL::MediaLog.setConsole(true);
-    }
-    ~MediaLogCapture() {
-        GLINT::SDL::MediaLog.setConsole(wasConsole);
-        std::clog.rdbuf(old);
-    }
-    std::string text() const { return buffer.str(); }
-
-private:
-    std::ostringstream buffer;
-    std::streambuf* old;
-    bool wasConsole;
-};
-
 class TimerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -113,21 +90,36 @@ protected:
     }
 };
 
+// Deletes a running timer, often mid-tick (busy callbacks, deletion at varying
+// moments): the deletion waits for a tick under way, and nothing is called after it.
+template <class MakeTimer> void Delete_While_Ticking(MakeTimer make, int rounds) {
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(round);
+        Ticker ticker;
+        ticker.busyMs = round % 3 * 4;
+        auto timer = make(ticker);
+        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 1; }));
+        pause(round * 3);
+        timer.reset();
+        EXPECT_FALSE(ticker.inside);
+        ticker.alive = false;
+        pause(60);
+        EXPECT_EQ(ticker.callsWhileDead, 0);
+    }
+}
+
 TEST_F(TimerTest, LaunchTwiceStartsOneTimerAndZeroLeavesItRelaunchable) {
-    Ticker first;
-    first.then = Ticker::Then::Stop;
+    Ticker first, second;
+    first.then = second.then = Ticker::Then::Stop;
     Timer<Ticker> timer;
     timer.setCallback(&first);
     EXPECT_TRUE(timer.launch());
     EXPECT_FALSE(timer.launch());
     ASSERT_TRUE(waitFor([&] { return first.calls >= 1 && !timer.isRunning(); }));
     pause(100);
-    // A second SDL timer would have called again.
-    EXPECT_EQ(first.calls, 1);
+    EXPECT_EQ(first.calls, 1) << "a second SDL timer would have called again";
 
     // The usual restart, onto another object.
-    Ticker second;
-    second.then = Ticker::Then::Stop;
     EXPECT_TRUE(timer.abort());
     timer.setCallback(&second);
     EXPECT_TRUE(timer.launch());
@@ -135,7 +127,7 @@ TEST_F(TimerTest, LaunchTwiceStartsOneTimerAndZeroLeavesItRelaunchable) {
     EXPECT_EQ(first.calls, 1);
 }
 
-TEST_F(TimerTest, AbortStopsARunningTimerAndIsHarmlessWhenIdle) {
+TEST_F(TimerTest, AbortStopsARunningTimerAndIsHarmlessWhenIdleAndZeroIntervalNeverStarts) {
     Ticker ticker;
     Timer<Ticker> timer;
     EXPECT_TRUE(timer.abort());
@@ -151,41 +143,33 @@ TEST_F(TimerTest, AbortStopsARunningTimerAndIsHarmlessWhenIdle) {
     pause(100);
     EXPECT_LE(ticker.calls, calls + 1); // at most the tick that was already under way
     EXPECT_TRUE(timer.abort());
-}
 
-TEST_F(TimerTest, ZeroIntervalIsNeverStarted) {
     GLINT::SDL::TimerMethod<Ticker>::ms = 0;
-    Ticker ticker;
-    Timer<Ticker> timer;
-    timer.setCallback(&ticker);
+    Ticker idle;
+    timer.setCallback(&idle);
     EXPECT_FALSE(timer.launch());
     EXPECT_FALSE(timer.isRunning());
     pause(50);
-    EXPECT_EQ(ticker.calls, 0);
+    EXPECT_EQ(idle.calls, 0);
 }
 
 TEST_F(TimerTest, DeletingARunningTimerWaitsForItsCallbackAndStopsIt) {
-    // Several rounds with busy callbacks, so deletion often lands mid-tick.
-    for (int round = 0; round < 6; ++round) {
-        Ticker ticker;
-        ticker.busyMs = round % 3 * 4;
-        auto timer = std::make_unique<Timer<Ticker>>();
-        timer->setCallback(&ticker);
-        ASSERT_TRUE(timer->launch());
-        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 1; }));
-        pause(round * 3);
-        timer.reset();
-        EXPECT_FALSE(ticker.inside) << "round " << round;
-        ticker.alive = false;
-        pause(60);
-        EXPECT_EQ(ticker.callsWhileDead, 0) << "round " << round;
-    }
+    Delete_While_Ticking(
+        [](Ticker& ticker) {
+            auto timer = std::make_unique<Timer<Ticker>>();
+            timer->setCallback(&ticker);
+            EXPECT_TRUE(timer->launch());
+            return timer;
+        },
+        6);
+    Delete_While_Ticking([](Ticker& ticker) { return std::make_unique<NewTimer<Ticker>>(&ticker, &Ticker::Tick, 10); },
+                         4);
 }
 
 TEST_F(TimerTest, AnExceptionInACallbackIsLoggedAndStopsThatTimer) {
     MediaLogCapture log;
-    Ticker failing, unknown, steady;
-    failing.then = Ticker::Then::Throw;
+    Ticker failing, unknown, steady, failingNew;
+    failing.then = failingNew.then = Ticker::Then::Throw;
     unknown.then = Ticker::Then::ThrowOther;
     Timer<Ticker> first, second, third;
     first.setCallback(&failing);
@@ -194,20 +178,21 @@ TEST_F(TimerTest, AnExceptionInACallbackIsLoggedAndStopsThatTimer) {
     ASSERT_TRUE(first.launch());
     ASSERT_TRUE(second.launch());
     ASSERT_TRUE(third.launch());
-    ASSERT_TRUE(waitFor([&] { return !first.isRunning() && !second.isRunning(); }));
+    NewTimer<Ticker> fourth(&failingNew, &Ticker::Tick, 10);
+    ASSERT_TRUE(waitFor([&] { return !first.isRunning() && !second.isRunning() && !fourth.isRunning(); }));
     pause(60);
     EXPECT_EQ(failing.calls, 1);
     EXPECT_EQ(unknown.calls, 1);
+    EXPECT_EQ(failingNew.calls, 1);
     EXPECT_TRUE(third.isRunning());
     EXPECT_TRUE(third.abort());
 
     const std::string text = log.text();
-    EXPECT_NE(text.find("\nGLINT::SDL : Error in template <class TClass> Timer<TClass>::callback(), arrow lost\n"),
-              std::string::npos)
-        << text;
-    EXPECT_NE(text.find("\nGLINT::SDL : Unhandled Error in template <class TClass> Timer<TClass>::callback()\n"),
-              std::string::npos)
-        << text;
+    for (const char* logged :
+         {"\nGLINT::SDL : Error in template <class TClass> Timer<TClass>::callback(), arrow lost\n",
+          "\nGLINT::SDL : Unhandled Error in template <class TClass> Timer<TClass>::callback()\n",
+          "GLINT::SDL : Error in template <class TClass> NewTimer<TClass>::callback(), arrow lost"})
+        EXPECT_NE(text.find(logged), std::string::npos) << logged << " in " << text;
 }
 
 TEST_F(TimerTest, ACallbackWaitingForTheWorldAfterShutdownCallsNobody) {
@@ -232,46 +217,18 @@ TEST_F(TimerTest, ACallbackWaitingForTheWorldAfterShutdownCallsNobody) {
 TEST_F(TimerTest, NewTimerRaisesZeroIntervalAndRunsUntilZero) {
     Ticker ticker;
     ticker.then = Ticker::Then::EchoInterval;
-    {
-        // Unraised, the callback would get 0 back and stop at once.
-        NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 0);
-        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 3; }));
-        EXPECT_GT(ticker.lastInterval, 0u);
-        EXPECT_TRUE(timer.isRunning());
+    // Unraised, the callback would get 0 back and stop at once.
+    NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 0);
+    ASSERT_TRUE(waitFor([&] { return ticker.calls >= 3; }));
+    EXPECT_GT(ticker.lastInterval, 0u);
+    EXPECT_TRUE(timer.isRunning());
 
-        ticker.then = Ticker::Then::Stop;
-        ASSERT_TRUE(waitFor([&] { return !timer.isRunning(); }));
-        const int calls = ticker.calls;
-        pause(60);
-        EXPECT_EQ(ticker.calls, calls);
-        EXPECT_TRUE(timer.stop());
-    }
-}
-
-TEST_F(TimerTest, NewTimerStopsOnDeletionAndOnException) {
-    for (int round = 0; round < 4; ++round) {
-        Ticker ticker;
-        ticker.busyMs = round % 2 * 5;
-        auto timer = std::make_unique<NewTimer<Ticker>>(&ticker, &Ticker::Tick, 10);
-        ASSERT_TRUE(waitFor([&] { return ticker.calls >= 1; }));
-        pause(round * 4);
-        timer.reset();
-        EXPECT_FALSE(ticker.inside) << "round " << round;
-        ticker.alive = false;
-        pause(60);
-        EXPECT_EQ(ticker.callsWhileDead, 0) << "round " << round;
-    }
-
-    MediaLogCapture log;
-    Ticker failing;
-    failing.then = Ticker::Then::Throw;
-    NewTimer<Ticker> timer(&failing, &Ticker::Tick, 10);
+    ticker.then = Ticker::Then::Stop;
     ASSERT_TRUE(waitFor([&] { return !timer.isRunning(); }));
+    const int calls = ticker.calls;
     pause(60);
-    EXPECT_EQ(failing.calls, 1);
-    EXPECT_NE(log.text().find("GLINT::SDL : Error in template <class TClass> NewTimer<TClass>::callback(), arrow lost"),
-              std::string::npos)
-        << log.text();
+    EXPECT_EQ(ticker.calls, calls);
+    EXPECT_TRUE(timer.stop());
 }
 
 TEST(NewTimerWithoutSDL, FailsToStartWithItsTexts) {
@@ -279,12 +236,13 @@ TEST(NewTimerWithoutSDL, FailsToStartWithItsTexts) {
     ASSERT_EQ(SDL_WasInit(SDL_INIT_TIMER), 0u);
     MediaLogCapture log;
     Ticker ticker;
+    std::string error;
     try {
         NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 10);
-        FAIL() << "started without the timer subsystem";
     } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), " Creation of SDL Timer failed !");
+        error = e.what();
     }
+    EXPECT_EQ(error, " Creation of SDL Timer failed !");
     EXPECT_NE(log.text().find("GLINT::SDL : Exception catched in Timer Constructor !!!\n"
                               "\nGLINT::SDL :  Creation of SDL Timer failed !\n"),
               std::string::npos)
