@@ -10,7 +10,7 @@
 #include "interface/KeyboardInput.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "media/Mixer.hpp"
-#include "media/MixerIf.hpp"
+#include "media/MixerExtend.hpp"
 #include "shell/Config.hpp"
 #include "shell/Daemons.hpp"
 
@@ -175,25 +175,14 @@ TEST_F(GUI_Menus, CancelOrEscapeLeaveEverySettingAsItWas) {
         }
 }
 
-// What the options ask of the mixer, instead of sound.
-class Recording_Mixer : public GLINT::SDL::MixerIf {
+// The real mixer, but what the options ask of the music is recorded instead of played.
+class Recording_Mixer : public GLINT::SDL::MixerExtend {
 public:
-    std::string getDriverName() const override { return "recording"; }
-    bool isPlaying(int) const override { return false; }
-    bool isPaused(int) const override { return false; }
-    int playChannel(const GLINT::SDL::SoundIf&, int, int, int, int) override { return 0; }
-    void pauseAll() override {}
-    void resumeAll() override {}
-    int haltChannel(int, int) override { return 0; }
-    void allocateChannels(int) override {}
+    Recording_Mixer() : MixerExtend(44100, 1, 2048) {}
     bool playMusic(const GLINT::SDL::MusicIf&, int, int loops, int) override {
         music.push_back("play " + std::to_string(loops));
         return true;
     }
-    void pauseMusic() override {}
-    void resumeMusic() override {}
-    void rewindMusic() override {}
-    bool setMusicPosition(double) override { return true; }
     void setMusicVolume(int volume) override { volumes.push_back(volume); }
     bool haltMusic(int fade) override {
         music.push_back("halt " + std::to_string(fade));
