@@ -168,12 +168,6 @@ protected:
         gui->Logic();
         gui->Draw(*window->getDisplay());
     }
-    // From play to an option screen: "Sound", "Video" or "Inputs".
-    void Open_Options(const std::string& screen) {
-        gui->Show_Escape_Menu();
-        gui->Dispatch_Action("Show_Options_menu");
-        gui->Dispatch_Action("Show_Options_" + screen);
-    }
 
     GLINT::SDL::Window* window = nullptr;
     std::unique_ptr<Temporary_Folder> folder;
