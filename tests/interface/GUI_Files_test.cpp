@@ -170,6 +170,8 @@ TEST(GUI_Key_Grid, CaptionsTurnBackIntoExactlyTheirBinding) {
     EXPECT_FALSE(Key_Grid::From_Caption("NOPE", untouched));
     EXPECT_FALSE(Key_Grid::From_Caption("KW", untouched)) << "shown as \"W\"";
     EXPECT_EQ(untouched.Code, KeyNames::number("KW"));
+    // Backspace and the left button share a number, not a binding.
+    EXPECT_FALSE(Key_Grid::Same(Key_Binding::From_Value("KBACKSPACE"), Key_Binding::From_Value("Left")));
 }
 
 } // namespace
