@@ -22,10 +22,10 @@ ZONES = [  # x, y, w, h, allowed Character_IDs
 # Ground types each kind may stand on; everything else blocks it.
 GROUND_OK = {
     "player": {"Grass", "Earth", "Sand", "River", "Way", "Bridge", "Snow"},
-    "npc": {"Grass", "Earth", "Sand", "River", "Way", "Bridge", "Snow"},
     "skeleton": {"Grass", "Earth", "River", "Way", "Bridge", "Snow"},
     "worm": {"Grass", "Earth", "Sand", "Way", "Bridge"},
 }
+GROUND_OK["npc"] = GROUND_OK["player"]
 ENV_OK = {"Small_Vegetal", "Small_Mineral"}
 MONSTER_FILES = {3: "Data/Characters/c_Monster_Skeleton.xml", 2: "Data/Characters/c_Monster_Worm.xml"}
 MONSTER_RULES = {3: "skeleton", 2: "worm"}
@@ -88,56 +88,45 @@ def check_xml_valid(args):
     return f"{len(files)} XML files valid"
 
 
+# Per root tag, the names a data file gives: (key, relative to the file's own folder, optional).
+NAMES = {
+    "BF_Sprite": [("Tileset_File", True, False)],
+    "Battlefield": [("Mapping_File", False, False)],
+    "Animation": [("Animation_TS_Filename", True, False)],
+    "Item": [("Thunbnail_Name", False, False), ("TS_Filename", False, True)],
+    "Actionable_Tileset": [("Tileset_Filename", False, False)],
+    "Bars_Tileset": [("Tileset_Filename", False, False)],
+    "Interface_Sprite": [("Sprite_Filename", False, False)],
+}
+
+
 def named_files(game):
-    """Every (data file, named file) pair, as the loaders resolve them."""
+    """Every (data file, named file) pair, as the loaders resolve them. The files
+    the program itself names are what every start of the game opens."""
     pairs = []
-    fixed = ["Varnholt_ico.png", "Credits.txt", "Data/Interface/LS_Initial.png",
-             "Data/Interface/Inventory_Win_BG.png", "Data/Interface/Characteristics_Win_BG.png",
-             "Data/Interface/DeathHead.xml", "Data/Interface/Player_Characteristics_Bars_TS.xml",
-             "Data/Interface/Character_Life_Bar_TS.xml", "Data/Characters/c_Player.xml",
-             "Data/Battlefield/Environment/Actionables/Drop.xml",
-             "Data/Battlefield/Environment/Actionables/Chest.xml",
-             "Data/Items/Apprentice_Sword.xml", "Data/Items/Apprentice_Bow.xml",
-             "Data/Items/Healing_Potion.xml", "Data/Items/Normal_Arrow.xml",
-             "Data/Fonts/SlimSansSerif.ttf", bf_map_path(game)] + list(MONSTER_FILES.values()) + [
-             "Data/Characters/c_NPC_Merchant.xml", "Data/Characters/c_NPC_Guard_w_OneH_Sword.xml"]
-    pairs += [("(fixed by the program)", f) for f in fixed]
     for rel in all_xml(game):
         root = ET.parse(os.path.join(game, rel)).getroot()
         here = os.path.dirname(rel) + "/"
         tag = root.tag
-        if tag == "BF_Sprite":
-            pairs.append((rel, here + text(root, "Tileset_File")))
-        elif tag == "Battlefield":
-            pairs.append((rel, text(root, "Mapping_File")))
-        elif tag == "BF_Mapping":
+        for key, relative, optional in NAMES.get(tag, ()):
+            name = text(root, key)
+            if name is None and not optional:
+                raise Failure(f"{rel}: no {key}")
+            if name:
+                pairs.append((rel, (here if relative else "") + name))
+        if tag == "BF_Mapping":
             for s in ("BF_BG_Sprite_Mapping", "BF_Env_Sprite_Mapping"):
                 folder = text(root, f"{s}/{s}_File_Default_Folder")
-                for el in root.findall(f"{s}/{s}_El"):
-                    pairs.append((rel, folder + text(el, f"{s}_File")))
-        elif tag == "Animation":
-            pairs.append((rel, here + text(root, "Animation_TS_Filename")))
+                pairs += [(rel, folder + text(el, f"{s}_File")) for el in root.findall(f"{s}/{s}_El")]
         elif tag == "Animation_Center":
-            for child in root:
-                if child.tag.endswith("_Animation_Filename"):
-                    pairs.append((rel, here + child.text.strip()))
+            pairs += [(rel, here + c.text.strip()) for c in root if c.tag.endswith("_Animation_Filename")]
         elif tag in ("Character_Description", "Player_Description"):
             folder = text(root, "Data_Root_Directory")
             for key in ("Primary_Attack_Animation_Center_Filename", "Secondary_Attack_Animation_Center_Filename"):
                 if text(root, key):
                     pairs.append((rel, folder + text(root, key)))
         elif tag == "Weapon_Styles":
-            for node in root.iter():
-                if node.tag.endswith("_Center") and node.text:
-                    pairs.append((rel, here + node.text.strip()))
-        elif tag == "Item":
-            pairs.append((rel, text(root, "Thunbnail_Name")))
-            if text(root, "TS_Filename"):
-                pairs.append((rel, text(root, "TS_Filename")))
-        elif tag in ("Actionable_Tileset", "Bars_Tileset"):
-            pairs.append((rel, text(root, "Tileset_Filename")))
-        elif tag == "Interface_Sprite":
-            pairs.append((rel, text(root, "Sprite_Filename")))
+            pairs += [(rel, here + n.text.strip()) for n in root.iter() if n.tag.endswith("_Center") and n.text]
     return pairs
 
 
@@ -158,11 +147,14 @@ def check_sheet_sizes(args):
     count = 0
     for rel in all_xml(args.game):
         root = ET.parse(os.path.join(args.game, rel)).getroot()
+        if root.tag == "Animation_Center":  # all seven sheets named, so no slot is ever empty
+            for act in ("Stop", "Walk", "Run", "Attack", "Hit", "Pause", "Death"):
+                if not text(root, f"{act}_Animation_Filename"):
+                    raise Failure(f"{rel}: no {act} sheet")
         if root.tag != "Animation":
             continue
         frames, w, h = int(text(root, "Frames")), int(text(root, "Width")), int(text(root, "Height"))
-        png = os.path.join(args.game, os.path.dirname(rel), text(root, "Animation_TS_Filename"))
-        size = png_size(png)
+        size = png_size(os.path.join(args.game, os.path.dirname(rel), text(root, "Animation_TS_Filename")))
         if size != (frames * w, 8 * h):
             raise Failure(f"{rel}: sheet is {size}, expected {(frames * w, 8 * h)}")
         if frames > 1 and not text(root, "Frames_Interval"):
@@ -173,51 +165,38 @@ def check_sheet_sizes(args):
         count += 1
     if count < 49:
         raise Failure(f"only {count} animation files")
-    # Every animation set names all seven sheets, so no slot is ever empty.
-    for rel in all_xml(args.game):
-        root = ET.parse(os.path.join(args.game, rel)).getroot()
-        if root.tag == "Animation_Center":
-            for act in ("Stop", "Walk", "Run", "Attack", "Hit", "Pause", "Death"):
-                if not text(root, f"{act}_Animation_Filename"):
-                    raise Failure(f"{rel}: no {act} sheet")
     return f"{count} sheets of frames x 8 rows"
 
 
 def check_picture_sizes(args):
     g = args.game
-    chest = load(g, "Data/Battlefield/Environment/Actionables/Chest.xml")
-    cw, ch = int(text(chest, "Width")), int(text(chest, "Height"))
-    if png_size(os.path.join(g, text(chest, "Tileset_Filename"))) != (3 * cw, 2 * ch):
-        raise Failure("chest tileset is not 3 x 2 cells")
-    if max(cw, ch) > 255:
-        raise Failure("chest cell larger than 255")
-    for rel in ("Data/Interface/Inventory_Win_BG.png", "Data/Interface/LS_Initial.png"):
-        if png_size(os.path.join(g, rel)) != (800, 600):
-            raise Failure(f"{rel} is not 800 x 600")
-    cw, ch = png_size(os.path.join(g, "Data/Interface/Characteristics_Win_BG.png"))
+    size = lambda rel: png_size(os.path.join(g, rel))
+    for rel, want in (("Data/Interface/Inventory_Win_BG.png", (800, 600)),
+                      ("Data/Interface/LS_Initial.png", (800, 600)), ("Varnholt_ico.png", (32, 32))):
+        if size(rel) != want:
+            raise Failure(f"{rel} is not {want[0]} x {want[1]}")
+    cw, ch = size("Data/Interface/Characteristics_Win_BG.png")
     if cw < 280 or ch < 125:
         raise Failure("characteristics background too small for its four values")
+    chest = load(g, "Data/Battlefield/Environment/Actionables/Chest.xml")
+    cw, ch = int(text(chest, "Width")), int(text(chest, "Height"))
+    if size(text(chest, "Tileset_Filename")) != (3 * cw, 2 * ch) or max(cw, ch) > 255:
+        raise Failure("chest tileset is not 3 x 2 cells of at most 255")
     for rel, rows in (("Data/Interface/Player_Characteristics_Bars_TS.xml", 4),
                       ("Data/Interface/Character_Life_Bar_TS.xml", 2)):
         bars = load(g, rel)
         bw, bh = int(text(bars, "Bars_Width")), int(text(bars, "Bars_Height"))
-        if not (0 < bw < 256 and 0 < bh < 256):
-            raise Failure(f"{rel}: bar size outside 1..255")
-        if png_size(os.path.join(g, text(bars, "Tileset_Filename"))) != (bw, rows * bh):
-            raise Failure(f"{rel}: tileset is not {rows} strips of {bw} x {bh}")
+        if not (0 < bw < 256 and 0 < bh < 256) or size(text(bars, "Tileset_Filename")) != (bw, rows * bh):
+            raise Failure(f"{rel}: tileset is not {rows} strips of {bw} x {bh}, each side 1..255")
     arrow = load(g, "Data/Items/Normal_Arrow.xml")
-    aw, ah = int(text(arrow, "TS_Width")), int(text(arrow, "TS_Height"))
-    if png_size(os.path.join(g, text(arrow, "TS_Filename"))) != (aw, 8 * ah):
+    if size(text(arrow, "TS_Filename")) != (int(text(arrow, "TS_Width")), 8 * int(text(arrow, "TS_Height"))):
         raise Failure("arrow tileset is not one row per direction")
     # Thumbnails fit the inventory boxes they go to (weapons, bow, quiver, potions).
     for item, box in (("Apprentice_Sword", (112, 192)), ("Apprentice_Bow", (160, 256)),
                       ("Normal_Arrow", (48, 160)), ("Healing_Potion", (48, 48))):
-        root = load(g, f"Data/Items/{item}.xml")
-        tw, th = png_size(os.path.join(g, text(root, "Thunbnail_Name")))
+        tw, th = size(text(load(g, f"Data/Items/{item}.xml"), "Thunbnail_Name"))
         if tw > box[0] or th > box[1]:
             raise Failure(f"{item} thumbnail {tw} x {th} does not fit {box}")
-    if png_size(os.path.join(g, "Varnholt_ico.png")) != (32, 32):
-        raise Failure("window icon is not 32 x 32")
     return "chest, windows, bars, arrow, thumbnails and icon sized right"
 
 
@@ -248,7 +227,6 @@ class Field:
     CELL = 64
 
     def __init__(self, game):
-        self.game = game
         desc = load(game, bf_map_path(game))
         self.width, self.height = int(text(desc, "BF_Width")), int(text(desc, "BF_Height"))
         mapping = load(game, text(desc, "Mapping_File"))
@@ -265,7 +243,6 @@ class Field:
                 kinds[int(text(el, f"{section}_Id"))] = (text(sprite, "Type"), box)
             sprites[layer] = kinds
         self.grid = {}
-        self.env_boxes = []
         for layer in ("Background", "Environment"):
             for el in desc.findall(f"{layer}/{layer}_Sprite"):
                 x, y = int(text(el, f"{layer}_Sprite_X")), int(text(el, f"{layer}_Sprite_Y"))
@@ -273,10 +250,9 @@ class Field:
                 if sid not in sprites[layer]:
                     raise Failure(f"{layer} sprite id {sid} not in the mapping")
                 kind, (bx, by, bw, bh) = sprites[layer][sid]
-                rect = (x + bx, y + by, bw, bh)
-                entry = (layer, kind, rect)
-                for cx in range(rect[0] // self.CELL, (rect[0] + bw) // self.CELL + 1):
-                    for cy in range(rect[1] // self.CELL, (rect[1] + bh) // self.CELL + 1):
+                entry = (layer, kind, (x + bx, y + by, bw, bh))
+                for cx in range((x + bx) // self.CELL, (x + bx + bw) // self.CELL + 1):
+                    for cy in range((y + by) // self.CELL, (y + by + bh) // self.CELL + 1):
                         self.grid.setdefault((cx, cy), []).append(entry)
 
     def free(self, rule, box):
@@ -327,22 +303,15 @@ def check_paths_open(args):
     px, py, pw, ph = body(g, "Data/Characters/c_Player.xml")
     player = load(g, "Data/Characters/c_Player.xml")
     start = (int(text(player, "Initial_X")), int(text(player, "Initial_Y")))
-    step = 8
     if not field.free("player", (start[0] + px, start[1] + py, pw, ph)):
         raise Failure("the player starts on blocked ground")
-    seen = {start}
-    todo = deque([start])
-    while todo:
+    seen, todo = {start}, deque([start])
+    while todo:  # 8-pixel steps
         x, y = todo.popleft()
-        for dx, dy in ((step, 0), (-step, 0), (0, step), (0, -step)):
-            n = (x + dx, y + dy)
+        for n in ((x + 8, y), (x - 8, y), (x, y + 8), (x, y - 8)):
             if n not in seen and field.free("player", (n[0] + px, n[1] + py, pw, ph)):
                 seen.add(n)
                 todo.append(n)
-
-    def reachable_near(tx, ty, radius):
-        return any(abs(x - tx) <= radius and abs(y - ty) <= radius for x, y in seen)
-
     targets = {"the chest at (300, 300)": (300 - px, 300 - py, 24)}
     for rel in ("Data/Characters/c_NPC_Merchant.xml", "Data/Characters/c_NPC_Guard_w_OneH_Sword.xml"):
         root = load(g, rel)
@@ -357,20 +326,12 @@ def check_paths_open(args):
     for zx, zy, zw, zh, _ in ZONES:
         targets[f"zone at ({zx}, {zy})"] = (zx + zw // 2, zy + zh // 2, min(zw, zh) // 2)
     for name, (tx, ty, radius) in targets.items():
-        if not reachable_near(tx, ty, radius):
+        if not any(abs(x - tx) <= radius and abs(y - ty) <= radius for x, y in seen):
             raise Failure(f"the hero cannot reach {name}")
     return f"{len(targets)} places reachable from the start, {len(seen)} free spots"
 
 
-CHECKS = {
-    "xml_valid": check_xml_valid,
-    "files_named": check_files_named,
-    "sheet_sizes": check_sheet_sizes,
-    "picture_sizes": check_picture_sizes,
-    "deterministic": check_deterministic,
-    "monster_zones": check_monster_zones,
-    "paths_open": check_paths_open,
-}
+CHECKS = {name[len("check_"):]: f for name, f in globals().items() if name.startswith("check_")}
 
 
 def main():

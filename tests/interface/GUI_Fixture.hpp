@@ -10,20 +10,19 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include <guichan.hpp>
 
+#include "Log_Capture.hpp"
 #include "Shipped_World.hpp"
 #include "ai/Monster_Counters.hpp"
 #include "interface/GUI.hpp"
 #include "interface/Menu_Window.hpp"
 #include "lumen/lumeninput.hpp"
 #include "media/KeyNames.hpp"
-#include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
 #include "media/ScopedLock.hpp"
 #include "media/Window.hpp"
@@ -104,11 +103,6 @@ protected:
         ASSERT_TRUE(window->resetDisplay(800, 600, 32));
         folder = std::make_unique<Temporary_Folder>();
         folder->Link_Shipped_Data();
-        console = GLINT::SDL::GameLog.toConsole();
-        file = GLINT::SDL::GameLog.toFile();
-        GLINT::SDL::GameLog.setConsole(true);
-        GLINT::SDL::GameLog.setFile(false);
-        old_clog = std::clog.rdbuf(log.rdbuf());
         // A status timer left from an earlier test waits for the lock, as it would for a frame.
         world = std::make_unique<GLINT::SDL::ScopedLock>(GLINT::SDL::WorldLock::mutex());
         gui = std::make_unique<GUI>();
@@ -117,9 +111,6 @@ protected:
     void TearDown() override {
         gui.reset();
         world.reset();
-        std::clog.rdbuf(old_clog);
-        GLINT::SDL::GameLog.setConsole(console);
-        GLINT::SDL::GameLog.setFile(file);
         folder.reset();
         window->setExit(false);
         Game_Clock::Use_Real_Time();
@@ -177,18 +168,10 @@ protected:
         gui->Logic();
         gui->Draw(*window->getDisplay());
     }
-    // From play to an option screen: "Sound", "Video" or "Inputs".
-    void Open_Options(const std::string& screen) {
-        gui->Show_Escape_Menu();
-        gui->Dispatch_Action("Show_Options_menu");
-        gui->Dispatch_Action("Show_Options_" + screen);
-    }
 
     GLINT::SDL::Window* window = nullptr;
     std::unique_ptr<Temporary_Folder> folder;
-    std::ostringstream log;
-    std::streambuf* old_clog = nullptr;
-    bool console = true, file = false;
+    Log_Capture log;
     std::unique_ptr<GLINT::SDL::ScopedLock> world;
     std::unique_ptr<GUI> gui;
 };

@@ -10,7 +10,7 @@
 #include "interface/KeyboardInput.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "media/Mixer.hpp"
-#include "media/MixerIf.hpp"
+#include "media/MixerExtend.hpp"
 #include "shell/Config.hpp"
 #include "shell/Daemons.hpp"
 
@@ -27,31 +27,32 @@ const char* const Video = "Video_OptionMenu_Shown";
 const char* const Inputs = "Inputs_OptionMenu_Shown";
 const char* const Victory = "Victory_Menu_Shown";
 
+// Each menu screen: the one Escape goes back to, and the button there that opens it.
+const std::map<std::string, std::pair<std::string, std::string>> Screens = {
+    {Escape, {Hidden, "menu key"}},           {Quit, {Escape, "Show_Quit_Game_menu"}},
+    {Options, {Escape, "Show_Options_menu"}}, {Sound, {Options, "Show_Options_Sound"}},
+    {Video, {Options, "Show_Options_Video"}}, {Inputs, {Options, "Show_Options_Inputs"}}};
+
 class GUI_Menus : public GUI_Test {
 protected:
     // A fresh interface showing a screen, reached by the buttons a player presses.
     void Reach(const std::string& state) {
-        static const std::map<std::string, std::vector<std::string>> paths = {
-            {Hidden, {}},
-            {Escape, {"menu key"}},
-            {Quit, {"menu key", "Show_Quit_Game_menu"}},
-            {Options, {"menu key", "Show_Options_menu"}},
-            {Sound, {"menu key", "Show_Options_menu", "Show_Options_Sound"}},
-            {Video, {"menu key", "Show_Options_menu", "Show_Options_Video"}},
-            {Inputs, {"menu key", "Show_Options_menu", "Show_Options_Inputs"}},
-            {Victory, {"victory"}}};
         Restart();
-        for (const std::string& step : paths.at(state)) {
-            if (step == "menu key") {
-                gui->Show_Escape_Menu();
-            } else if (step == "victory") {
-                Game_Settings::GLOBAL_GAME_STATE = 5;
-                Frame();
-            } else {
-                gui->Dispatch_Action(step);
-            }
-        }
+        Open(state);
         ASSERT_EQ(State(), state);
+    }
+    void Open(const std::string& state) {
+        if (state == Victory) {
+            Game_Settings::GLOBAL_GAME_STATE = 5;
+            Frame();
+        } else if (state != Hidden) {
+            const auto& [parent, button] = Screens.at(state);
+            Open(parent);
+            if (button == "menu key")
+                gui->Show_Escape_Menu();
+            else
+                gui->Dispatch_Action(button);
+        }
     }
     static std::vector<std::string> Every_State() { return {Hidden, Escape, Quit, Options, Sound, Video, Inputs, Victory}; }
 };
@@ -76,13 +77,11 @@ TEST_F(GUI_Menus, EachScreenOpensFromTheStatesItAcceptsAndEscapeGoesBackOneLevel
         {"Menu_Back_To_Previous_Level", [](GUI& g) { g.Menu_Back_To_Previous_Level(); },
          {Escape, Quit, Options, Sound, Video, Inputs}, nullptr},
     };
-    const std::map<std::string, std::string> back = {{Escape, Hidden}, {Quit, Escape}, {Options, Escape},
-                                                     {Sound, Options}, {Video, Options}, {Inputs, Options}};
     for (const auto& op : operations)
         for (const std::string& from : Every_State()) {
             Reach(from);
             op.call(*gui);
-            const std::string to = !op.from.count(from) ? from : op.to ? op.to : back.at(from);
+            const std::string to = !op.from.count(from) ? from : op.to ? op.to : Screens.at(from).first;
             EXPECT_EQ(State(), to) << op.operation << " from " << from;
             EXPECT_EQ(Menu().isVisible(), to != Hidden) << op.operation << " from " << from;
             EXPECT_EQ(Game_State(), from == Victory ? 5 : to == Hidden ? 3 : 4) << op.operation << " from " << from;
@@ -140,18 +139,18 @@ TEST_F(GUI_Menus, KeysTypedWithinOneFrameActInTheirOrder) {
 
 TEST_F(GUI_Menus, CancelOrEscapeLeaveEverySettingAsItWas) {
     const std::pair<const char*, std::function<void(Menu_Window&)>> screens[] = {
-        {"Sound",
+        {Sound,
          [](Menu_Window& m) {
              m.Slider(0).setValue(10);
              m.Check_Box(5).setSelected(false);
          }},
-        {"Video",
+        {Video,
          [](Menu_Window& m) {
              m.Resolution_Box().setSelected(0);
              m.Depth_Box().setSelected(0);
              m.Check_Box(0).setSelected(true);
          }},
-        {"Inputs",
+        {Inputs,
          [](Menu_Window& m) {
              m.Unassign(0);
              m.Start_Capture(2);
@@ -160,10 +159,9 @@ TEST_F(GUI_Menus, CancelOrEscapeLeaveEverySettingAsItWas) {
     };
     for (const auto& s : screens)
         for (bool by_escape : {false, true}) {
-            Restart();
             Game_Settings::UP_1 = Key_Binding::From_Value("KW");
             const std::string before = Config_Writer::Text();
-            Open_Options(s.first);
+            Reach(s.first);
             s.second(Menu());
             if (by_escape)
                 gui->Menu_Back_To_Previous_Level();
@@ -175,25 +173,14 @@ TEST_F(GUI_Menus, CancelOrEscapeLeaveEverySettingAsItWas) {
         }
 }
 
-// What the options ask of the mixer, instead of sound.
-class Recording_Mixer : public GLINT::SDL::MixerIf {
+// The real mixer, but what the options ask of the music is recorded instead of played.
+class Recording_Mixer : public GLINT::SDL::MixerExtend {
 public:
-    std::string getDriverName() const override { return "recording"; }
-    bool isPlaying(int) const override { return false; }
-    bool isPaused(int) const override { return false; }
-    int playChannel(const GLINT::SDL::SoundIf&, int, int, int, int) override { return 0; }
-    void pauseAll() override {}
-    void resumeAll() override {}
-    int haltChannel(int, int) override { return 0; }
-    void allocateChannels(int) override {}
+    Recording_Mixer() : MixerExtend(44100, 1, 2048) {}
     bool playMusic(const GLINT::SDL::MusicIf&, int, int loops, int) override {
         music.push_back("play " + std::to_string(loops));
         return true;
     }
-    void pauseMusic() override {}
-    void resumeMusic() override {}
-    void rewindMusic() override {}
-    bool setMusicPosition(double) override { return true; }
     void setMusicVolume(int volume) override { volumes.push_back(volume); }
     bool haltMusic(int fade) override {
         music.push_back("halt " + std::to_string(fade));
@@ -361,7 +348,7 @@ TEST_F(GUI_Menus, CapturedKeysAndButtonsAreSavedOnOk) {
     const int Up_1 = 0, Up_2 = 1, Right_1 = 6, Heal_2 = 27, Action_1 = 28;
     Game_Settings::UP_1 = Key_Binding::From_Value("KW");
     Game_Settings::UP_2 = Key_Binding::From_Value("KUP");
-    Open_Options("Inputs");
+    Reach(Inputs);
     auto caption = [&](int cell) { return Menu().Key_Button(cell).getCaption(); };
 
     Click(Menu().Key_Button(Right_1));

@@ -25,8 +25,6 @@ namespace {
 class Render_Engine_Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedWidth = Game_Settings::Current_Screen_Width;
-        savedHeight = Game_Settings::Current_Screen_Height;
         Game_Settings::Current_Screen_Width = 800;
         Game_Settings::Current_Screen_Height = 600;
         files.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
@@ -40,8 +38,14 @@ protected:
     }
     void TearDown() override {
         field.reset();
-        Game_Settings::Current_Screen_Width = savedWidth;
-        Game_Settings::Current_Screen_Height = savedHeight;
+        Game_Settings::Reset();
+    }
+    // The window's display, at the given size.
+    static GLINT::SDL::Window& Screen(int width, int height) {
+        GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
+        EXPECT_TRUE(media.InitVideo(false, false, true, false));
+        EXPECT_TRUE(media.getWindow()->resetDisplay(width, height, 32));
+        return *media.getWindow();
     }
 
     std::string Player(const std::string& coords) {
@@ -58,17 +62,25 @@ protected:
 
     BF_Fixture files;
     std::unique_ptr<BattleField> field;
-    int savedWidth = 0, savedHeight = 0;
 };
 
 } // namespace
 
-TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheField) {
+TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheFieldAndFollowsAResize) {
     Log_Capture log;
     {
         Render_Engine engine(field.get(), Player(Coords(1000, 700)));
         // 1000 + 16 - 400, 700 + 24 - 300.
         EXPECT_EQ(engine.Get_Camera(), Rect(616, 424, 800, 600));
+        EXPECT_TRUE(engine.resize(1024, 768));
+        EXPECT_EQ(Game_Settings::Current_Screen_Width, 1024);
+        EXPECT_EQ(Game_Settings::Current_Screen_Height, 768);
+        EXPECT_EQ(engine.Get_Camera(), Rect(1016 - 512, 724 - 384, 1024, 768));
+        EXPECT_NE(log.str().find("Varnholt : Resize : OK \n"), std::string::npos) << log.str();
+        // Wider than the field: the camera goes negative, centred on nothing but the clamp.
+        EXPECT_TRUE(engine.resize(2400, 1600));
+        EXPECT_EQ(engine.Get_Camera(), Rect(-400, -100, 2400, 1600));
+        engine.resize(800, 600);
         engine.Set_Camera_Focus(1990, 10);
         EXPECT_EQ(engine.Get_Camera(), Rect(1200, 0, 800, 600));
         engine.Set_Camera_Focus(-500, 5000);
@@ -81,19 +93,6 @@ TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheField) {
     }
     EXPECT_NE(log.str().find("Engine CONSTRUCTED Successfully \n"), std::string::npos);
     EXPECT_NE(log.str().find("Engine DESTRUCTED Successfully \n"), std::string::npos);
-}
-
-TEST_F(Render_Engine_Test, ResizeSetsScreenAndCameraSizesAndRecentres) {
-    Render_Engine engine(field.get(), Player(Coords(1000, 700)));
-    Log_Capture log;
-    EXPECT_TRUE(engine.resize(1024, 768));
-    EXPECT_EQ(Game_Settings::Current_Screen_Width, 1024);
-    EXPECT_EQ(Game_Settings::Current_Screen_Height, 768);
-    EXPECT_EQ(engine.Get_Camera(), Rect(1016 - 512, 724 - 384, 1024, 768));
-    EXPECT_NE(log.str().find("Varnholt : Resize : OK \n"), std::string::npos) << log.str();
-    // Wider than the field: the camera goes negative, centred on nothing but the clamp.
-    EXPECT_TRUE(engine.resize(2400, 1600));
-    EXPECT_EQ(engine.Get_Camera(), Rect(-400, -100, 2400, 1600));
 }
 
 TEST_F(Render_Engine_Test, ABrokenPlayerFileIsReportedWithItsName) {
@@ -109,11 +108,7 @@ TEST_F(Render_Engine_Test, ABrokenPlayerFileIsReportedWithItsName) {
 }
 
 TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
-    GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
-    ASSERT_TRUE(media.InitVideo(false, false, true, false));
-    GLINT::SDL::Window& window = *media.getWindow();
-    ASSERT_TRUE(window.resetDisplay(320, 240, 32));
-    GLINT::SDL::VideoSurface& screen = *window.getDisplay();
+    GLINT::SDL::VideoSurface& screen = *Screen(320, 240).getDisplay();
 
     files.Write_Sprite("sand", "Sand", 16, 16, 2, "", 1, 1);
     files.Write_Mapping(files.Section("BF_BG_Sprite_Mapping", files.folder.c_str(),
@@ -152,10 +147,7 @@ TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
 // The window leaves the screen uncleared only under a frame the ground copy
 // paints whole: the camera inside the field and the screen's own size.
 TEST_F(Render_Engine_Test, OnlyAScreenTheGroundCoversGoesUncleared) {
-    GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
-    ASSERT_TRUE(media.InitVideo(false, false, true, false));
-    GLINT::SDL::Window& window = *media.getWindow();
-    ASSERT_TRUE(window.resetDisplay(320, 240, 32));
+    GLINT::SDL::Window& window = Screen(320, 240);
     BattleField covered(files.Write_Description("<Background/><Environment/>", 1));
     ASSERT_TRUE(covered.Has_Ground_Cache());
     Render_Engine engine(&covered, Player(Coords(1000, 700)));

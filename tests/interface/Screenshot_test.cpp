@@ -1,17 +1,14 @@
 #include "interface/Screenshot.hpp"
 
-#include <gtest/gtest.h>
-
-#include <stdlib.h>
-
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
+
+#include "interface/GUI_Fixture.hpp"
 
 namespace fs = std::filesystem;
 
@@ -19,24 +16,16 @@ namespace {
 
 class Screenshot_Test : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/varnholt_shot_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-    void Touch(const std::string& name) { std::ofstream((folder / name).string()) << "x"; }
-
-    fs::path folder;
+    void Touch(const std::string& name) { std::ofstream(name) << "x"; }
+    gui_test::Temporary_Folder here;
+    const fs::path folder = fs::current_path();
 };
+
+const Uint8 colours[5][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {0, 0, 0}};
 
 // A 5 x 3 surface of the given depth: red, green, blue, white and black columns.
 SDL_Surface* Stripes(int depth) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 5, 3, depth, 0, 0, 0, 0);
-    const Uint8 colours[5][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {0, 0, 0}};
     for (int x = 0; x < 5; ++x) {
         SDL_Rect column{static_cast<Sint16>(x), 0, 1, 3};
         SDL_FillRect(s, &column, SDL_MapRGB(s->format, colours[x][0], colours[x][1], colours[x][2]));
@@ -67,16 +56,14 @@ TEST_F(Screenshot_Test, EveryDepthIsWrittenAsTheColoursOnScreen) {
         ASSERT_NE(read, nullptr) << depth << ": " << IMG_GetError();
         EXPECT_EQ(read->w, 5);
         EXPECT_EQ(read->h, 3);
-        const Uint8 expected[5][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}, {0, 0, 0}};
         for (int x = 0; x < 5; ++x) {
             const Uint8* p = static_cast<const Uint8*>(read->pixels) + 2 * read->pitch + x * read->format->BytesPerPixel;
             Uint32 pixel = 0;
             std::memcpy(&pixel, p, read->format->BytesPerPixel);
             Uint8 r, g, b;
             SDL_GetRGB(pixel, read->format, &r, &g, &b);
-            EXPECT_EQ(r, expected[x][0]) << depth << " bits, column " << x;
-            EXPECT_EQ(g, expected[x][1]) << depth << " bits, column " << x;
-            EXPECT_EQ(b, expected[x][2]) << depth << " bits, column " << x;
+            EXPECT_EQ(std::make_tuple(r, g, b), std::make_tuple(colours[x][0], colours[x][1], colours[x][2]))
+                << depth << " bits, column " << x;
         }
         SDL_FreeSurface(read);
     }

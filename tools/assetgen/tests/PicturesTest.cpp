@@ -1,6 +1,5 @@
 #include "CharacterSheets.hpp"
 #include "InterfacePainter.hpp"
-#include "ItemPainter.hpp"
 #include "OutputTree.hpp"
 #include "PngWriter.hpp"
 #include "XmlWriter.hpp"
@@ -116,11 +115,4 @@ TEST(InterfacePainter, WindowBackgroundsHaveNoPureWhite) {
         for (const Rgba& c : snapped.pixels())
             ASSERT_FALSE(c.r == 255 && c.g == 255 && c.b == 255);
     }
-}
-
-TEST(ItemPainter, ChestIsThreeByTwoCells) {
-    Image chest = ItemPainter::chestTileset();
-    EXPECT_EQ(chest.width(), 3 * ItemPainter::ChestW);
-    EXPECT_EQ(chest.height(), 2 * ItemPainter::ChestH);
-    EXPECT_EQ(ItemPainter::arrowTileset().height(), 8 * 32);
 }

@@ -1,20 +1,73 @@
+#include "EffectCatalogue.hpp"
 #include "FunkScore.hpp"
 #include "FunkTrack.hpp"
 #include "Loudness.hpp"
+#include "StepSounds.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
-TEST(FunkScore, LoopsOnABarLineAfterAtLeastAMinute) {
+using Kind = EffectCatalogue::Kind;
+using Terrain = StepSounds::Terrain;
+
+TEST(EffectCatalogue, RenderingIsRepeatableAndLevelledAndRunStepsAreShorter) {
+    std::map<std::string, double> seconds;
+    for (const auto& entry : EffectCatalogue::entries()) {
+        SCOPED_TRACE(entry.file);
+        const Signal a = EffectCatalogue::render(entry);
+        seconds[entry.file] = a.seconds();
+        if (entry.kind == Kind::Silent) {
+            EXPECT_EQ(a.peak(), 0.0);
+            continue;
+        }
+        const Loudness::Level l = Loudness::measure(a);
+        EXPECT_NEAR(l.rmsDb, EffectCatalogue::targetDb(entry.kind), 0.5);
+        EXPECT_LE(l.peakDb, EffectCatalogue::kCeilingDb + 1e-3);
+        EXPECT_EQ(a[0], 0.0f);
+        EXPECT_EQ(a[a.size() - 1], 0.0f);
+    }
+    int terrains = 0;
+    for (const auto& [file, walk] : seconds) {
+        if (file.rfind("SFX_Walk", 0) != 0) continue;
+        SCOPED_TRACE(file);
+        ++terrains;
+        const double run = seconds.at("SFX_Run" + file.substr(8));
+        EXPECT_GE(walk, 0.1);
+        EXPECT_LE(walk, 0.3);
+        EXPECT_GE(run, 0.1);
+        EXPECT_LT(run, walk * 0.85);
+    }
+    EXPECT_EQ(terrains, 9);
+    // Same recipe, same samples.
+    const auto& draw = EffectCatalogue::entries()[3];
+    EXPECT_EQ(EffectCatalogue::render(draw).data(), EffectCatalogue::render(draw).data());
+}
+
+TEST(EffectCatalogue, TerrainsSoundDifferent) {
+    // Spectral centroid as a crude ear: stone must be brighter than earth,
+    // sand brighter than the bridge's hollow boom.
+    auto brightness = [](Terrain t) {
+        const Signal s = StepSounds::make(t, false);
+        double diff = 0.0, level = 0.0;
+        for (std::size_t i = 1; i < s.size(); ++i) {
+            diff += std::pow(double(s[i]) - s[i - 1], 2);
+            level += std::pow(double(s[i]), 2);
+        }
+        return diff / level;
+    };
+    EXPECT_GT(brightness(Terrain::Way), 3.0 * brightness(Terrain::Earth));
+    EXPECT_GT(brightness(Terrain::Sand), 3.0 * brightness(Terrain::Bridge));
+    EXPECT_GT(brightness(Terrain::Snow), 3.0 * brightness(Terrain::Earth));
+}
+
+TEST(FunkScore, LoopsOnABarLineAfterAtLeastAMinuteAndEverythingStartsInsideIt) {
     EXPECT_DOUBLE_EQ(FunkScore::barSeconds(), 2.5);
     EXPECT_GE(FunkScore::loopSeconds(), 60.0);
     EXPECT_EQ(FunkTrack::loopSamples(), static_cast<std::size_t>(FunkScore::kBars * 2.5 * 44100));
-}
-
-TEST(FunkScore, EverythingStartsInsideTheLoop) {
     const FunkScore score;
     const double end = FunkScore::loopSeconds();
     for (const auto& h : score.drums()) {
