@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,20 +13,9 @@ using GLINT::SDL::Point;
 using GLINT::SDL::Rect;
 using reference::Ground;
 using reference::Kind_Character;
+using reference::Text;
 
 namespace {
-
-std::string Text(const Point_List& path) {
-    std::string text;
-    for (const Point& p : path)
-        text += "(" + std::to_string(p.getx()) + "," + std::to_string(p.gety()) + ")";
-    return text;
-}
-
-std::string Text(const Rect& r) {
-    return "(" + std::to_string(r.getx()) + "," + std::to_string(r.gety()) + "," + std::to_string(r.getw()) + "," +
-           std::to_string(r.geth()) + ")";
-}
 
 // A skeleton (no lakes) that counts the ground questions it is asked. The
 // answers are cached per type, so on a field all grass the count tells
@@ -62,26 +50,6 @@ protected:
         return path;
     }
 };
-
-TEST_F(Path_Finder, CostIsTheOctileDistance) {
-    struct Row {
-        const char* Name;
-        int Ax, Ay, Bx, By;
-        float Cost;
-    };
-    const std::vector<Row> rows = {
-        {"same place", 7, -3, 7, -3, 0.0f},
-        {"straight along x", 0, 0, 3, 0, 3.0f},
-        {"straight along y, backwards", 0, 0, 0, -4, 4.0f},
-        {"pure diagonal", 0, 0, 2, 2, 2.0f * std::sqrt(2.0f)},
-        {"diagonal then straight", 10, 10, 13, 15, 3.0f * std::sqrt(2.0f) + 2.0f},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        EXPECT_FLOAT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), row.Cost);
-        EXPECT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), PathFinder::Cost(row.Bx, row.By, row.Ax, row.Ay));
-    }
-}
 
 TEST_F(Path_Finder, ShortCutsWithoutAnyProbe) {
     const reference::Box_Field field({Ground(0, 0, 2000, 1000, "Grass")});

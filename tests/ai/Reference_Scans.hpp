@@ -52,20 +52,17 @@ public:
     const Character_Kind Kind;
 };
 
-inline const char* Kind_Name(Character_Kind kind) {
-    switch (kind) {
-    case Character_Kind::Player:
-        return "player";
-    case Character_Kind::NPC:
-        return "NPC";
-    case Character_Kind::Monster_Skeleton:
-        return "skeleton";
-    case Character_Kind::Monster_Worm:
-        return "worm";
-    case Character_Kind::Character:
-        return "character";
-    }
-    return "?";
+// Boxes and paths as the tests print them.
+inline std::string Text(const GLINT::SDL::Rect& r) {
+    return "(" + std::to_string(r.getx()) + "," + std::to_string(r.gety()) + "," + std::to_string(r.getw()) + "," +
+           std::to_string(r.geth()) + ")";
+}
+
+inline std::string Text(const Point_List& path) {
+    std::string text;
+    for (const GLINT::SDL::Point& p : path)
+        text += "(" + std::to_string(p.getx()) + "," + std::to_string(p.gety()) + ")";
+    return text;
 }
 
 // A placed sprite's collision box, in battlefield pixels.
@@ -402,32 +399,21 @@ inline Placed_Box Scenery(int x, int y, int w, int h, const std::string& type = 
 class Box_Field {
 public:
     explicit Box_Field(const std::vector<Placed_Box>& boxes, int width = 2000, int height = 1000) {
-        const char* const bg = "BF_BG_Sprite_Mapping";
-        const char* const env = "BF_Env_Sprite_Mapping";
-        std::string bgElements, envElements, background, environment;
+        bf_test::BF_Fixture::Bindings ground, scenery;
+        std::string background, environment;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const Placed_Box& box = boxes[i];
             const int id = static_cast<int>(i) + 1;
             const std::string name = "box" + std::to_string(id);
             Files.Write_Sprite(name, box.Type, 8, 8, id % 6,
-                               "<CollisionBox_Dimensions><X_Modifier>" + std::to_string(box.X_Modifier) +
-                                   "</X_Modifier><Y_Modifier>" + std::to_string(box.Y_Modifier) +
-                                   "</Y_Modifier><CB_Width>" + std::to_string(box.W) + "</CB_Width><CB_Height>" +
-                                   std::to_string(box.H) + "</CB_Height></CollisionBox_Dimensions>",
-                               1, 1);
-            if (box.Scenery) {
-                envElements += bf_test::BF_Fixture::Element(env, id, name + ".xml");
-                environment += bf_test::BF_Fixture::Sprite("Environment", box.X, box.Y, id);
-            } else {
-                bgElements += bf_test::BF_Fixture::Element(bg, id, name + ".xml");
-                background += bf_test::BF_Fixture::Sprite("Background", box.X, box.Y, id);
-            }
+                               bf_test::BF_Fixture::Box(box.X_Modifier, box.Y_Modifier, box.W, box.H), 1, 1);
+            (box.Scenery ? scenery : ground).emplace_back(id, name);
+            (box.Scenery ? environment : background) +=
+                bf_test::BF_Fixture::Sprite(box.Scenery ? "Environment" : "Background", box.X, box.Y, id);
         }
-        Files.Write_Mapping(Files.Section(bg, Files.folder.c_str(), bgElements) +
-                            Files.Section(env, Files.folder.c_str(), envElements));
-        Field = std::make_unique<BattleField>(Files.Write_Description(
-            "<Background>" + background + "</Background><Environment>" + environment + "</Environment>", 0, width,
-            height));
+        Files.Write_Mapping(ground, scenery);
+        Field = std::make_unique<BattleField>(
+            Files.Write_Description(bf_test::BF_Fixture::Layers(background, environment), 0, width, height));
     }
 
     const BattleField& operator*() const { return *Field; }

@@ -17,9 +17,6 @@ using GLINT::SDL::Rect;
 
 namespace {
 
-const char* const BG = "BF_BG_Sprite_Mapping";
-const char* const ENV = "BF_Env_Sprite_Mapping";
-
 std::vector<Uint8> Pixels(SDL_Surface* surface) {
     std::vector<Uint8> pixels;
     SDL_LockSurface(surface);
@@ -46,22 +43,13 @@ protected:
         Game_Settings::Current_Screen_Width = 200;
         Game_Settings::Current_Screen_Height = 150;
 
-        const std::string key = "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
-                                "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>";
         files.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
-        files.Write_Sprite("keyed_grass", "Grass", 32, 32, 1, key, 1, 1);
+        files.Write_Sprite("keyed_grass", "Grass", 32, 32, 1, bf_test::Colour_Key, 1, 1);
         files.Write_Sprite("sand", "Sand", 16, 16, 2);
         files.Write_Sprite("rock", "Big_Mineral", 40, 24, 4, "", 1, 1);
-        files.Write_Sprite("tree", "Big_Vegetal", 16, 16, 3, key, 3, 2);
-        files.Write_Mapping(files.Section(BG, files.folder.c_str(),
-                                          BF_Fixture::Element(BG, 1, "grass.xml") +
-                                              BF_Fixture::Element(BG, 2, "sand.xml") +
-                                              BF_Fixture::Element(BG, 3, "keyed_grass.xml") +
-                                              BF_Fixture::Element(BG, 4, "rock.xml") +
-                                              BF_Fixture::Element(BG, 5, "tree.xml")) +
-                            files.Section(ENV, files.folder.c_str(),
-                                          BF_Fixture::Element(ENV, 3, "tree.xml") +
-                                              BF_Fixture::Element(ENV, 4, "rock.xml")));
+        files.Write_Sprite("tree", "Big_Vegetal", 16, 16, 3, bf_test::Colour_Key, 3, 2);
+        files.Write_Mapping({{1, "grass"}, {2, "sand"}, {3, "keyed_grass"}, {4, "rock"}, {5, "tree"}},
+                            {{3, "tree"}, {4, "rock"}});
     }
     void TearDown() override {
         Game_Settings::Current_Screen_Width = savedWidth;
@@ -82,9 +70,7 @@ protected:
         for (int i = 0; i < 120; ++i)
             environment += BF_Fixture::Sprite("Environment", int(next() % 900), int(next() % 700),
                                               next() % 2 ? 3 : 4, int(next() % 2), int(next() % 3));
-        return files.Write_Description("<Background>" + background + "</Background><Environment>" + environment +
-                                           "</Environment>",
-                                       defaultId, 900, 700);
+        return files.Write_Description(BF_Fixture::Layers(background, environment), defaultId, 900, 700);
     }
 
     BF_Fixture files;
@@ -94,21 +80,17 @@ protected:
 
 } // namespace
 
-TEST_P(BF_Display_Drawing, CopiedGroundAndCutSpritesShowWhatTheTilesDo) {
+// Both ways of drawing, the copied ground and the one tile by tile that skips what is off screen,
+// against every sprite of both layers drawn straight from its tileset.
+TEST_P(BF_Display_Drawing, CopiedGroundAndSkippingShowWhatEveryTileDoes) {
     BattleField field(Crowded_Field(1));
     ASSERT_TRUE(field.Has_Ground_Cache());
     // Inside the field, on odd pixels, across the pieces' seams, on the far edges; then outside.
-    const Rect cameras[] = {Rect(0, 0, 200, 150),   Rect(1, 3, 200, 150),     Rect(411, 437, 200, 150),
+    const Rect cameras[] = {Rect(0, 0, 200, 150),    Rect(1, 3, 200, 150),    Rect(411, 437, 200, 150),
                             Rect(700, 550, 200, 150), Rect(313, 0, 200, 150), Rect(-7, 20, 200, 150),
-                            Rect(650, 600, 200, 150)};
+                            Rect(650, 600, 200, 150), Rect(-120, -90, 200, 150), Rect(650, -60, 200, 150)};
     for (const Rect& camera : cameras) {
         SCOPED_TRACE(std::to_string(camera.getx()) + ", " + std::to_string(camera.gety()));
-        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
-        field.Render_Ground(camera, *screen);
-        field.Render_Env(camera, *screen);
-        const std::vector<Uint8> fast = Pixels(screen->get_SDL());
-
-        // The long way: every tile, every sprite straight from its tileset.
         screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
         field.Render_Default_BG(camera, *screen);
         const int cx = camera.getx(), cy = camera.gety();
@@ -122,7 +104,18 @@ TEST_P(BF_Display_Drawing, CopiedGroundAndCutSpritesShowWhatTheTilesDo) {
                              sprite.Source_Rect(entry.second->SubType, entry.second->Orientation));
             }
         }
-        EXPECT_TRUE(fast == Pixels(screen->get_SDL()));
+        const std::vector<Uint8> expected = Pixels(screen->get_SDL());
+
+        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+        field.Render_Ground(camera, *screen);
+        field.Render_Env(camera, *screen);
+        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "copied";
+
+        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+        field.Render_Default_BG(camera, *screen);
+        field.Render_BG(camera, *screen);
+        field.Render_Env(camera, *screen);
+        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "tile by tile";
     }
 }
 
