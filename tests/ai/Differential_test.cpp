@@ -127,6 +127,9 @@ TEST_F(Shipped_Differential, PathFinderMatchesTheLiteralSearch) {
     const int grids[] = {8, 12, 16, 24, 32};
     reference::Literal_PathFinder literal(*World);
     int mismatches = 0, found = 0, none = 0, straight = 0;
+    // How the searches went: a blocked destination moved in the first ring, in the second, or
+    // nowhere; the node limit met.
+    int rings[4] = {}, limit = 0; // by ring + 1
     std::string first;
     for (int n = 0; n < searches; ++n) {
         const Character_Kind kind = All_Kinds[Game_Random::Between(0, 4)];
@@ -165,6 +168,8 @@ TEST_F(Shipped_Differential, PathFinderMatchesTheLiteralSearch) {
                         Text(infos.Home_Collision_Rect()) + " kind " + std::to_string(static_cast<int>(kind)) +
                         ": expected " + Text(expected) + ", got " + Text(got);
         }
+        ++rings[literal.Ring + 1];
+        limit += literal.Expanded >= PathFinder::Max_Closed_Nodes;
         if (expected.empty())
             ++none;
         else if (expected.size() == 1)
@@ -173,12 +178,16 @@ TEST_F(Shipped_Differential, PathFinderMatchesTheLiteralSearch) {
             ++found;
     }
     EXPECT_EQ(mismatches, 0) << "first: " << first;
-    // Real searches, both ways out, and the short cut: each must have been met.
+    // Real searches, both ways out, the short cut and every turn a search can take: each must
+    // have been met.
     EXPECT_GT(found, searches / 4);
     EXPECT_GT(none, searches / 50);
     EXPECT_GT(straight, searches / 50);
-    std::printf("[          ] %d routes, %d straight to the destination, %d without a path\n", found, straight,
-                none);
+    for (int met : {rings[0], rings[2], rings[3], limit})
+        EXPECT_GT(met, 0);
+    std::printf("[          ] %d routes, %d straight to the destination, %d without a path; blocked destinations "
+                "moved %d + %d times, left %d times; %d searches at the node limit\n",
+                found, straight, none, rings[2], rings[3], rings[0], limit);
 }
 
 } // namespace

@@ -1,3 +1,6 @@
+// What the differential sweep cannot see: probes saved, a search with nowhere to go, errors.
+// Blocked destinations, ties, costs and the node limit are checked there against the literal search.
+
 #include "ai/PathFinder.hpp"
 
 #include <gtest/gtest.h>
@@ -84,39 +87,6 @@ TEST_F(Path_Finder, ShortCutsWithoutAnyProbe) {
     EXPECT_GT(character.Questions, 0);
 }
 
-TEST_F(Path_Finder, BlockedDestinations) {
-    struct Row {
-        const char* Name;
-        std::vector<reference::Placed_Box> Lakes;
-        const char* Last; // the destination the search ran to; "" for no path
-    };
-    // From (100, 100) to (200, 100), grid 20, box 10 x 10.
-    const std::vector<Row> rows = {
-        // Each free ring cell closer than the first destination replaces the
-        // destination, and the next candidates are taken around the new one.
-        {"moved to a closer free cell of the first ring", {Ground(200, 100, 10, 10)}, "(180,80)"},
-        {"only cells farther than the destination are free", {Ground(150, 0, 60, 1000)}, ""},
-        {"nothing free in two rings", {Ground(150, 50, 110, 110)}, ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const reference::Box_Field field(row.Lakes);
-        Counting_Character character;
-        const Point_List path = Search(field, character, 100, 100, P(200, 100));
-        EXPECT_EQ(path.empty() ? "" : Text(Point_List(1, path.back())), row.Last);
-    }
-}
-
-TEST_F(Path_Finder, SecondRingWhenTheFirstHasNothingCloser) {
-    // Lakes above and below the row of the start, and across it from x = 175:
-    // the destination and its whole first ring are under water; of the second
-    // ring only (160, 100) is free, and nothing around it afterwards.
-    const reference::Box_Field field(
-        {Ground(115, 50, 200, 50), Ground(115, 111, 200, 50), Ground(175, 100, 200, 11)});
-    Counting_Character character;
-    EXPECT_EQ(Text(Search(field, character, 100, 100, P(200, 100))), "(120,100)(140,100)(160,100)");
-}
-
 TEST_F(Path_Finder, NoWayOut) {
     // Every neighbour of the start under a lake: the open list runs dry.
     std::vector<reference::Placed_Box> lakes;
@@ -127,37 +97,6 @@ TEST_F(Path_Finder, NoWayOut) {
     const reference::Box_Field field(lakes);
     Counting_Character character;
     EXPECT_EQ(Text(Search(field, character, 100, 100, P(300, 300))), "");
-}
-
-TEST_F(Path_Finder, TiesGoToTheSmallerHThenXThenY) {
-    struct Row {
-        const char* Name;
-        reference::Placed_Box Lake;
-        Point Destination;
-        const char* Path;
-    };
-    // One lake cell between start and destination: two ways round, equal in F and H.
-    const std::vector<Row> rows = {
-        {"above and below: the smaller y", Ground(120, 100, 10, 10), P(140, 100), "(120,80)(140,100)"},
-        {"left and right: the smaller x", Ground(100, 120, 10, 10), P(100, 140), "(80,120)(100,140)"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const reference::Box_Field field({row.Lake});
-        Counting_Character character;
-        // The destination, met while expanding the first way round, ties on F with
-        // the other way and wins on H.
-        EXPECT_EQ(Text(Search(field, character, 100, 100, row.Destination)), row.Path);
-    }
-}
-
-TEST_F(Path_Finder, GivesUpAfter250ExpandedNodes) {
-    // A wall with a gap at its lower end: the way round is long.
-    const reference::Box_Field field({Ground(200, 0, 10, 940)}, 1000, 1000);
-    Counting_Character far, near;
-    EXPECT_EQ(Text(Search(field, far, 100, 500, P(300, 500))), "");
-    // The gap is real: from near it, the same crossing is found.
-    EXPECT_FALSE(Search(field, near, 100, 860, P(300, 860)).empty());
 }
 
 TEST_F(Path_Finder, NodesOnTheCharactersOwnBoxNeedNoProbe) {

@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -193,36 +192,28 @@ public:
 
     explicit Literal_PathFinder(const World& world) : Field(world) {}
 
-    // Probes made and nodes expanded by the last search.
+    // What the last search went through: probes made, nodes expanded, the ring of cells around a
+    // blocked destination that gave the one searched for (0: not blocked, -1: none).
     long Probe_Count = 0;
     std::size_t Expanded = 0;
+    int Ring = 0;
 
     Point_List Get_Path(const GLINT::SDL::Point& start, const GLINT::SDL::Point& destination,
                         const GLINT::SDL::Point& gridSize, Character_Base& character) {
-        CH_Base_All_Infos& infos = character.Infos();
         Probe_Count = 0;
-        Expanded = 0;
+        Ring = 0;
         Open.clear();
         Closed.clear();
         Path.clear();
-        Point_List result;
-        try {
-            result = Search(start, destination, gridSize, character);
-        } catch (...) {
-            Restore(infos);
-            throw;
-        }
-        Restore(infos);
+        const Point_List result = Search(start, destination, gridSize, character);
+        CH_Base_All_Infos& infos = character.Infos();
+        infos.Collision_Rect.setx(static_cast<Sint16>(infos.X + infos.X_Modifier));
+        infos.Collision_Rect.sety(static_cast<Sint16>(infos.Y + infos.Y_Modifier));
         Expanded = Closed.size();
         return result;
     }
 
 private:
-    static void Restore(CH_Base_All_Infos& infos) {
-        infos.Collision_Rect.setx(static_cast<Sint16>(infos.X + infos.X_Modifier));
-        infos.Collision_Rect.sety(static_cast<Sint16>(infos.Y + infos.Y_Modifier));
-    }
-
     static bool Overlap(int x, int y, int w, int h, const GLINT::SDL::Rect& b) {
         return x + w > b.getx() && b.getx() + b.getw() > x && y + h > b.gety() && b.gety() + b.geth() > y;
     }
@@ -247,12 +238,8 @@ private:
         if (Overlap(destination.getx() + infos.X_Modifier, destination.gety() + infos.Y_Modifier, infos.CB_Width,
                     infos.CB_Height, Home))
             return {destination};
-        int nx = start.getx() + infos.X_Modifier - infos.CB_Width;
-        int ny = start.gety() + infos.Y_Modifier - infos.CB_Height;
-        if (nx < 0)
-            nx = 0;
-        if (ny < 0)
-            ny = 0;
+        const int nx = std::max(0, start.getx() + infos.X_Modifier - infos.CB_Width);
+        const int ny = std::max(0, start.gety() + infos.Y_Modifier - infos.CB_Height);
         if (destination.getx() > nx && destination.getx() < nx + 3 * infos.CB_Width && destination.gety() > ny &&
             destination.gety() < ny + 3 * infos.CB_Height)
             return {destination};
@@ -260,24 +247,40 @@ private:
             return {};
         Grid = {gridSize.getx(), gridSize.gety()};
         Destination = {destination.getx(), destination.gety()};
-        if (!Convert_Dest_To_Reachable(character))
-            return {};
+        if (!Probe(Destination.first, Destination.second, character)) {
+            const Key kept = Destination;
+            const std::uint32_t bar = Squared(Start, Destination);
+            for (Ring = 1; Ring <= 2 && Destination == kept; ++Ring)
+                for (int i = -Ring; i <= Ring; ++i)
+                    for (int j = -Ring; j <= Ring; ++j) {
+                        // Around the destination as it is by now.
+                        const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
+                        if ((std::abs(i) == Ring || std::abs(j) == Ring) && Probe(c.first, c.second, character) &&
+                            Squared(c, Start) < bar)
+                            Destination = c;
+                    }
+            if (Destination == kept) {
+                Ring = -1;
+                return {};
+            }
+            --Ring;
+        }
 
         Node first;
         first.H = first.F = Cost(Start.first, Start.second, Destination.first, Destination.second);
         first.Parent_X = Start.first;
         first.Parent_Y = Start.second;
-        Open[Start] = first;
-        Add_To_Closed_List(Start);
-        Key current = Start;
-        for (;;) {
+        Closed[Start] = first;
+        for (Key current = Start;;) {
             Add_Available_Adjacents_To_Open_List(current, character);
             if (Open.empty() || Closed.size() >= 250)
                 break;
             current = Best_Node();
-            Add_To_Closed_List(current);
+            Closed[current] = Open[current];
+            Open.erase(current);
             if (current == Destination) {
-                Set_Path();
+                for (Key k = Destination; k != Start; k = {Closed[k].Parent_X, Closed[k].Parent_Y})
+                    Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(k.first), static_cast<Sint16>(k.second)));
                 break;
             }
         }
@@ -290,32 +293,6 @@ private:
         return dx * dx + dy * dy;
     }
 
-    bool Convert_Dest_To_Reachable(Character_Base& character) {
-        if (Probe(Destination.first, Destination.second, character))
-            return true;
-        const Key kept = Destination;
-        const std::uint32_t bar = Squared(Start, Destination);
-        for (int i = -1; i <= 1; ++i)
-            for (int j = -1; j <= 1; ++j) {
-                if (i == 0 && j == 0)
-                    continue;
-                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
-                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
-                    Destination = c;
-            }
-        if (Destination != kept)
-            return true;
-        for (int i = -2; i <= 2; ++i)
-            for (int j = -2; j <= 2; ++j) {
-                if (std::abs(i) != 2 && std::abs(j) != 2)
-                    continue;
-                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
-                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
-                    Destination = c;
-            }
-        return Destination != kept;
-    }
-
     void Add_Available_Adjacents_To_Open_List(Key k, Character_Base& character) {
         const CH_Base_All_Infos& infos = character.Infos();
         for (int i = -1; i <= 1; ++i)
@@ -326,9 +303,7 @@ private:
                 const bool passable =
                     Overlap(x + infos.X_Modifier, y + infos.Y_Modifier, infos.CB_Width, infos.CB_Height, Home) ||
                     Probe(x, y, character);
-                if (!passable)
-                    continue;
-                if (Closed.count({x, y}))
+                if (!passable || Closed.count({x, y}))
                     continue;
                 Node node;
                 node.G = Closed[k].G + Cost(x, y, k.first, k.second);
@@ -352,23 +327,6 @@ private:
             if (it->second.F < best->second.F || (it->second.F == best->second.F && it->second.H < best->second.H))
                 best = it;
         return best->first;
-    }
-
-    void Add_To_Closed_List(Key k) {
-        const auto open = Open.find(k);
-        if (open == Open.end())
-            throw std::logic_error("Not present in Open_List !!! Can't Erase It !");
-        Closed[k] = open->second;
-        Open.erase(open);
-    }
-
-    void Set_Path() {
-        Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(Destination.first), static_cast<Sint16>(Destination.second)));
-        Node node = Closed.at(Destination);
-        while (Key{node.Parent_X, node.Parent_Y} != Start) {
-            Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(node.Parent_X), static_cast<Sint16>(node.Parent_Y)));
-            node = Closed.at({node.Parent_X, node.Parent_Y});
-        }
     }
 
     const World& Field;
