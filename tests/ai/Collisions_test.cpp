@@ -149,6 +149,8 @@ TEST_F(Character_Collisions, Scenarios) {
     const std::vector<CH_Scenario> scenarios = {
         {"touching characters do not collide", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(80, 100, 20, 20), false,
          true, true, Rect(80, 100, 20, 20)},
+        {"nor without correction", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(80, 100, 20, 20), false, false, true,
+         Rect(80, 100, 20, 20)},
         {"an overlap is pushed out", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(85, 100, 20, 20), false, true, false,
          Rect(80, 100, 20, 20)},
         {"the box comes from the other's position and modifiers", {{90, 80, 10, 20, 10, 10}}, 50, 50,
