@@ -70,8 +70,7 @@ struct Layer_Cell {
     const BattleField_Sprite* Sprite;
 };
 
-// Both layers of a battlefield, every cell in layer order (empty boxes too),
-// each with its sprite looked up once.
+// Both layers of a battlefield, every cell in layer order (empty boxes too).
 struct World {
     explicit World(const BattleField& battlefield)
         : Background(Read(battlefield.Get_BG_Layer(), battlefield.Get_BG_Mapping())),
@@ -80,72 +79,33 @@ struct World {
     static std::vector<Layer_Cell> Read(const BF_Layer& layer, const BF_Sprite_Mapping& mapping) {
         std::vector<Layer_Cell> cells;
         for (const auto& placed : layer) {
-            const BattleField_Sprite* sprite = mapping.at(placed.second->Id);
-            cells.push_back({placed.first.first + sprite->Get_X_Modifier(),
-                             placed.first.second + sprite->Get_Y_Modifier(), sprite->Get_CB_Width(),
-                             sprite->Get_CB_Height(), sprite});
+            const BattleField_Sprite* s = mapping.at(placed.second->Id);
+            cells.push_back({placed.first.first + s->Get_X_Modifier(), placed.first.second + s->Get_Y_Modifier(),
+                             s->Get_CB_Width(), s->Get_CB_Height(), s});
         }
         return cells;
     }
 
-    std::vector<Layer_Cell> Background;
-    std::vector<Layer_Cell> Environment;
+    std::vector<Layer_Cell> Background, Environment;
 };
 
-struct Area {
-    int X, Y, W, H;
-};
-
-// Empty (0 x 0) unless the two share a positive width and height.
-inline Area Intersect(const GLINT::SDL::Rect& r, const Area& b) {
-    const int x = std::max<int>(r.getx(), b.X), y = std::max<int>(r.gety(), b.Y);
-    const int w = std::min<int>(r.getx() + r.getw(), b.X + b.W) - x;
-    const int h = std::min<int>(r.gety() + r.geth(), b.Y + b.H) - y;
-    if (w <= 0 || h <= 0)
-        return {0, 0, 0, 0};
-    return {x, y, w, h};
-}
-
-inline bool Is_Candidate(const GLINT::SDL::Rect& r, const Area& b) {
-    return b.X + b.W >= r.getx() && b.Y + b.H >= r.gety() && b.X <= r.getx() + r.getw() &&
-           b.Y <= r.gety() + r.geth();
-}
-
-// The overlap rule: a candidate collides when the intersection is not empty.
-inline bool Collides(const GLINT::SDL::Rect& r, const Area& b) {
-    if (!Is_Candidate(r, b))
-        return false;
-    const Area i = Intersect(r, b);
-    return i.W != 0 || i.H != 0;
-}
-
-inline void Push_Out(GLINT::SDL::Rect& r, const Area& b) {
-    const Area i = Intersect(r, b);
-    if (i.W <= i.H) {
-        if (i.X > b.X + b.W / 2)
-            r.setx(static_cast<Sint16>(b.X + b.W));
-        else
-            r.setx(static_cast<Sint16>(b.X - r.getw()));
-    } else {
-        if (i.Y > b.Y + b.H / 2)
-            r.sety(static_cast<Sint16>(b.Y + b.H));
-        else
-            r.sety(static_cast<Sint16>(b.Y - r.geth()));
-    }
-}
-
-// False: with correct = false, a forbidden cell was met.
+// Each layer in turn, every cell in order: a cell the character may not enter and whose box shares
+// a positive width and height with the rectangle blocks it, or pushes it out along the axis of
+// least overlap, toward the side of the cell the overlap lies in.
 template <class Allows>
 bool Scan_Layer(const std::vector<Layer_Cell>& cells, GLINT::SDL::Rect& r, bool correct, Allows allows) {
-    for (const Layer_Cell& cell : cells) {
-        const Area b{cell.X, cell.Y, cell.W, cell.H};
-        if (!Collides(r, b))
-            continue;
-        if (allows(cell.Sprite->Get_Type()))
+    for (const Layer_Cell& b : cells) {
+        const int x = std::max<int>(r.getx(), b.X), y = std::max<int>(r.gety(), b.Y);
+        const int w = std::min<int>(r.getx() + r.getw(), b.X + b.W) - x;
+        const int h = std::min<int>(r.gety() + r.geth(), b.Y + b.H) - y;
+        if (w <= 0 || h <= 0 || allows(b.Sprite->Get_Type()))
             continue;
         if (!correct)
             return false;
-        Push_Out(r, b);
+        if (w <= h)
+            r.setx(static_cast<Sint16>(x > b.X + b.W / 2 ? b.X + b.W : b.X - r.getw()));
+        else
+            r.sety(static_cast<Sint16>(y > b.Y + b.H / 2 ? b.Y + b.H : b.Y - r.geth()));
     }
     return true;
 }
@@ -164,13 +124,11 @@ inline bool Manage_Collisions_BF(const World& world, Character_Base& character, 
                r.gety() + r.geth() > a.gety() + a.geth()) {
         return false;
     }
-    if (!Scan_Layer(world.Background, r, correct,
-                    [&](const std::string& type) { return character.Check_BG_Type_Allowed(type); }))
-        return false;
-    if (!Scan_Layer(world.Environment, r, correct,
-                    [&](const std::string& type) { return character.Check_Env_Type_Allowed(type); }))
-        return false;
-    return r == saved;
+    return Scan_Layer(world.Background, r, correct,
+                      [&](const std::string& type) { return character.Check_BG_Type_Allowed(type); }) &&
+           Scan_Layer(world.Environment, r, correct,
+                      [&](const std::string& type) { return character.Check_Env_Type_Allowed(type); }) &&
+           r == saved;
 }
 
 inline float Cost(int ax, int ay, int bx, int by) {
