@@ -78,29 +78,26 @@ TEST_F(AI_Decisions_Test, RandomSpotsStayInSightOnTheLatticeAndOffForbiddenGroun
 }
 
 TEST_F(AI_Decisions_Test, RoundDestinationSnapsOntoTheLatticeThroughTheStart) {
+    const Rect field(0, 0, 2000, 1500), guarded(1180, 1500, 896, 960);
     struct Scenario {
         const char* name;
         Point start, destination;
         Rect area;
         Point expected;
+        Point grid = Point(32, 32);
     } scenarios[] = {
-        {"same point", Point(100, 100), Point(100, 100), Rect(0, 0, 2000, 1500), Point(100, 100)},
-        {"snapped", Point(100, 100), Point(170, 35), Rect(0, 0, 2000, 1500), Point(164, 36)},
-        {"falls back on start: one cell toward x", Point(100, 100), Point(120, 105), Rect(0, 0, 2000, 1500),
-         Point(132, 100)},
-        {"falls back on start: one cell toward y", Point(100, 100), Point(101, 110), Rect(0, 0, 2000, 1500),
-         Point(100, 132)},
+        {"same point", Point(100, 100), Point(100, 100), field, Point(100, 100)},
+        {"snapped", Point(100, 100), Point(170, 35), field, Point(164, 36)},
+        {"falls back on start: one cell toward x", Point(100, 100), Point(120, 105), field, Point(132, 100)},
+        {"falls back on start: one cell toward y", Point(100, 100), Point(101, 110), field, Point(100, 132)},
         // The guard's area lies away from the origin: only its right and bottom edges pull a point back.
-        {"area away from the origin", Point(1188, 1508), Point(1400, 1700), Rect(1180, 1500, 896, 960),
-         Point(1380, 1700)},
-        {"beyond the area's right edge", Point(1188, 1508), Point(2090, 1700), Rect(1180, 1500, 896, 960),
-         Point(2052, 1700)},
-        {"no lattice without a step", Point(100, 100), Point(300, 300), Rect(0, 0, 2000, 1500), Point(100, 100)},
+        {"area away from the origin", Point(1188, 1508), Point(1400, 1700), guarded, Point(1380, 1700)},
+        {"beyond the area's right edge", Point(1188, 1508), Point(2090, 1700), guarded, Point(2052, 1700)},
+        {"no lattice without a step", Point(100, 100), Point(300, 300), field, Point(100, 100), Point(0, 0)},
     };
     for (const Scenario& s : scenarios) {
         Point d = s.destination;
-        const Point grid = std::string(s.name) == "no lattice without a step" ? Point(0, 0) : Point(32, 32);
-        AI::Round_Destination(s.start, d, grid, s.area);
+        AI::Round_Destination(s.start, d, s.grid, s.area);
         EXPECT_EQ(d, s.expected) << s.name << ": " << d.getx() << "," << d.gety();
     }
 }

@@ -15,27 +15,14 @@
 #include "characters/Character_Animations_Center.hpp"
 #include "characters/Animation_Fixture.hpp"
 
+using bf_test::Thrown;
 using GLINT::SDL::Rect;
 using reference::Ground;
 using reference::Kind_Character;
 using reference::Scenery;
+using reference::Text;
 
 namespace {
-
-template <class Op>
-std::string Thrown(Op op) {
-    try {
-        op();
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "";
-}
-
-std::string Text(const Rect& r) {
-    return "(" + std::to_string(r.getx()) + ", " + std::to_string(r.gety()) + ", " + std::to_string(r.getw()) + ", " +
-           std::to_string(r.geth()) + ")";
-}
 
 // --- Against the battlefield ---
 
@@ -67,10 +54,12 @@ struct BF_Scenario {
     bool Correct;
     bool Result;
     Rect Expected;
+    Rect Area = Rect(0, 0, 2000, 1000);
 };
 
 TEST_F(Battlefield_Collisions, Scenarios) {
-    const Character_Kind skeleton = Character_Kind::Monster_Skeleton;
+    const Character_Kind skeleton = Character_Kind::Monster_Skeleton, player = Character_Kind::Player;
+    const Rect small(500, 500, 100, 100);
     const std::vector<BF_Scenario> scenarios = {
         {"touching an edge is no collision", skeleton, Rect(68, 100, 32, 32), true, true, Rect(68, 100, 32, 32)},
         {"touching a corner is no collision", skeleton, Rect(68, 68, 32, 32), true, true, Rect(68, 68, 32, 32)},
@@ -87,10 +76,11 @@ TEST_F(Battlefield_Collisions, Scenarios) {
         {"scenery collides through its box, not its picture", skeleton, Rect(1005, 100, 10, 10), true, true,
          Rect(1005, 100, 10, 10)},
         {"scenery pushes out of its box", skeleton, Rect(1005, 105, 10, 10), true, false, Rect(1005, 100, 10, 10)},
-        {"small scenery never blocks", Character_Kind::Player, Rect(1105, 105, 10, 10), true, true,
-         Rect(1105, 105, 10, 10)},
+        {"small scenery never blocks", player, Rect(1105, 105, 10, 10), true, true, Rect(1105, 105, 10, 10)},
+        {"nor without correction", player, Rect(1105, 105, 10, 10), false, true, Rect(1105, 105, 10, 10)},
         {"an allowed ground never collides: a skeleton on grass", skeleton, Rect(1205, 105, 10, 10), true, true,
          Rect(1205, 105, 10, 10)},
+        {"nor without correction", skeleton, Rect(1205, 105, 10, 10), false, true, Rect(1205, 105, 10, 10)},
         {"an allowed ground never collides: anyone on a lake", Character_Kind::Character, Rect(105, 105, 10, 10),
          true, true, Rect(105, 105, 10, 10)},
         {"an empty box meets nothing", skeleton, Rect(110, 110, 0, 0), true, true, Rect(110, 110, 0, 0)},
@@ -102,39 +92,21 @@ TEST_F(Battlefield_Collisions, Scenarios) {
         {"past the far edge: clamped in", skeleton, Rect(1990, 990, 20, 20), true, false, Rect(1980, 980, 20, 20)},
         {"out of the field without correction: false, untouched", skeleton, Rect(1990, 10, 20, 20), false, false,
          Rect(1990, 10, 20, 20)},
+        // A smaller allowed area.
+        {"inside an area", player, Rect(520, 520, 20, 20), true, true, Rect(520, 520, 20, 20), small},
+        {"exactly on its far edges", player, Rect(580, 580, 20, 20), false, true, Rect(580, 580, 20, 20), small},
+        {"one pixel over its right edge", player, Rect(581, 520, 20, 20), false, false, Rect(581, 520, 20, 20), small},
+        {"one pixel over its top edge", player, Rect(520, 499, 20, 20), false, false, Rect(520, 499, 20, 20), small},
+        {"over its right edge and above", player, Rect(590, 450, 20, 20), true, false, Rect(580, 500, 20, 20), small},
     };
     for (const BF_Scenario& s : scenarios) {
         SCOPED_TRACE(s.Name);
         Kind_Character character(s.Kind);
         character.Place(0, 0, 0, 0, s.Box.getw(), s.Box.geth());
+        character.Infos().Allowed_Area = s.Area;
         character.Infos().Collision_Rect = s.Box;
         EXPECT_EQ(AI::Manage_Collisions_BF(*field, character, s.Correct), s.Result);
         EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(s.Expected));
-    }
-}
-
-TEST_F(Battlefield_Collisions, ClampsIntoASmallerAllowedArea) {
-    Kind_Character character(Character_Kind::Player);
-    character.Place(0, 0, 0, 0, 20, 20);
-    character.Infos().Allowed_Area = Rect(500, 500, 100, 100);
-    struct Row {
-        const char* Name;
-        Rect Box;
-        bool Correct, Result;
-        Rect Expected;
-    };
-    const std::vector<Row> rows = {
-        {"inside", Rect(520, 520, 20, 20), true, true, Rect(520, 520, 20, 20)},
-        {"exactly on the far edges", Rect(580, 580, 20, 20), false, true, Rect(580, 580, 20, 20)},
-        {"one pixel over the right edge", Rect(581, 520, 20, 20), false, false, Rect(581, 520, 20, 20)},
-        {"one pixel over the top edge", Rect(520, 499, 20, 20), false, false, Rect(520, 499, 20, 20)},
-        {"over the right edge and above", Rect(590, 450, 20, 20), true, false, Rect(580, 500, 20, 20)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        character.Infos().Collision_Rect = row.Box;
-        EXPECT_EQ(AI::Manage_Collisions_BF(*field, character, row.Correct), row.Result);
-        EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(row.Expected));
     }
 }
 
@@ -146,105 +118,24 @@ TEST_F(Battlefield_Collisions, ErrorsOfTheTerrainTestAreChained) {
     } character;
     character.Place(0, 0, 0, 0, 20, 20);
     character.Infos().Collision_Rect = Rect(105, 105, 10, 10);
-    EXPECT_EQ(Thrown([&] { AI::Manage_Collisions_BF(*field, character, true); }),
-              "Error In AI::Manage_Collisions_BF() : no ground rule");
     EXPECT_EQ(Thrown([&] { AI::Manage_Collisions_Full(character, *field, true); }),
               "Error In AI::Manage_Collisions_Full() : Error In AI::Manage_Collisions_BF() : no ground rule");
 }
 
-// --- Against the other characters ---
+// --- Against the other characters, and their register ---
 
-struct Other {
-    int X, Y, X_Modifier, Y_Modifier, W, H;
-};
-
-struct CH_Scenario {
-    const char* Name;
-    std::vector<Other> Others; // registered in this order
-    int X, Y;                  // the moving character's position...
-    Rect Box;                  // ...and the box it wants
-    bool Register_Mover;
-    bool Correct;
-    bool Result;
-    Rect Expected;
-};
-
-class Character_Collisions : public ::testing::Test {
+class Registered : public ::testing::Test {
 protected:
     void SetUp() override { Characters_Map::Instance().Clear(); }
     void TearDown() override { Characters_Map::Instance().Clear(); }
-};
 
-TEST_F(Character_Collisions, Scenarios) {
-    const std::vector<CH_Scenario> scenarios = {
-        {"touching characters do not collide", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(80, 100, 20, 20), false,
-         true, true, Rect(80, 100, 20, 20)},
-        {"an overlap is pushed out", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(85, 100, 20, 20), false, true, false,
-         Rect(80, 100, 20, 20)},
-        {"the box comes from the other's position and modifiers", {{90, 80, 10, 20, 10, 10}}, 50, 50,
-         Rect(100, 90, 10, 10), false, true, true, Rect(100, 90, 10, 10)},
-        {"pushed out of the first in map order, then the second against the moved box",
-         {{120, 70, 0, 0, 20, 20}, {100, 100, 0, 0, 20, 20}}, 50, 50, Rect(105, 110, 20, 20), false, true, false,
-         Rect(100, 80, 20, 20)},
-        {"the mover's own entry is passed over", {{100, 100, 0, 0, 20, 20}}, 200, 200, Rect(200, 200, 20, 20), true,
-         true, true, Rect(200, 200, 20, 20)},
-        {"so is another character standing exactly where the mover stands", {{300, 300, 0, 0, 20, 20}}, 300, 300,
-         Rect(305, 300, 20, 20), false, true, true, Rect(305, 300, 20, 20)},
-        {"without correction: blocked, the box as it was", {{100, 100, 0, 0, 20, 20}}, 50, 50, Rect(85, 100, 20, 20),
-         false, false, false, Rect(85, 100, 20, 20)},
-    };
-    for (const CH_Scenario& s : scenarios) {
-        SCOPED_TRACE(s.Name);
-        Characters_Map::Instance().Clear();
-        std::vector<std::unique_ptr<Kind_Character>> others;
-        for (const Other& o : s.Others) {
-            others.push_back(std::make_unique<Kind_Character>(Character_Kind::NPC));
-            others.back()->Place(o.X, o.Y, o.X_Modifier, o.Y_Modifier, o.W, o.H);
-            AI::Fill_Collision_Map(others.back()->Infos().X, others.back()->Infos().Y, others.back().get());
-        }
-        Kind_Character mover(Character_Kind::Player);
-        mover.Place(s.X, s.Y, 0, 0, s.Box.getw(), s.Box.geth());
-        if (s.Register_Mover)
-            AI::Fill_Collision_Map(mover.Infos().X, mover.Infos().Y, &mover);
-        mover.Infos().Collision_Rect = s.Box;
-        EXPECT_EQ(AI::Manage_Collisions_CH(mover, s.Correct), s.Result);
-        EXPECT_EQ(Text(mover.Infos().Collision_Rect), Text(s.Expected));
+    // An NPC with the box (x + xModifier, y + yModifier, w, h), registered at (x, y).
+    Kind_Character* Add(int x, int y, int xModifier = 0, int yModifier = 0, int w = 10, int h = 10) {
+        characters.push_back(std::make_unique<Kind_Character>(Character_Kind::NPC));
+        characters.back()->Place(x, y, xModifier, yModifier, w, h);
+        AI::Fill_Collision_Map(characters.back()->Infos().X, characters.back()->Infos().Y, characters.back().get());
+        return characters.back().get();
     }
-}
-
-TEST_F(Character_Collisions, TheBattlefieldFirstAndTheCharactersOnlyWhenItWasClean) {
-    const reference::Box_Field field({Ground(100, 100, 32, 32)});
-    Kind_Character near(Character_Kind::NPC), far(Character_Kind::NPC);
-    near.Place(60, 100, 0, 0, 20, 20);
-    far.Place(1510, 500, 0, 0, 20, 20);
-    AI::Fill_Collision_Map(near.Infos().X, near.Infos().Y, &near);
-    AI::Fill_Collision_Map(far.Infos().X, far.Infos().Y, &far);
-    Kind_Character mover(Character_Kind::Player);
-    mover.Place(0, 0, 0, 0, 32, 32);
-
-    // Out of the lake onto the other character: the call ends with the lake.
-    mover.Infos().Collision_Rect = Rect(90, 90, 32, 32);
-    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, true));
-    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(68, 90, 32, 32)");
-
-    mover.Infos().Collision_Rect = Rect(1500, 500, 20, 20);
-    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, true));
-    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(1490, 500, 20, 20)");
-
-    mover.Infos().Collision_Rect = Rect(1500, 500, 20, 20);
-    EXPECT_FALSE(AI::Manage_Collisions_Full(mover, *field, false));
-    EXPECT_EQ(Text(mover.Infos().Collision_Rect), "(1500, 500, 20, 20)");
-
-    mover.Infos().Collision_Rect = Rect(1000, 500, 20, 20);
-    EXPECT_TRUE(AI::Manage_Collisions_Full(mover, *field, true));
-}
-
-// --- The register ---
-
-class Register : public ::testing::Test {
-protected:
-    void SetUp() override { Characters_Map::Instance().Clear(); }
-    void TearDown() override { Characters_Map::Instance().Clear(); }
 
     // Positions of the entries, in register order.
     static std::string Order() {
@@ -254,15 +145,80 @@ protected:
         return text;
     }
 
-    Kind_Character* Add(int x, int y) {
-        characters.push_back(std::make_unique<Kind_Character>(Character_Kind::NPC));
-        characters.back()->Place(x, y, 0, 0, 10, 10);
-        AI::Fill_Collision_Map(characters.back()->Infos().X, characters.back()->Infos().Y, characters.back().get());
-        return characters.back().get();
-    }
-
     std::vector<std::unique_ptr<Kind_Character>> characters;
 };
+using Character_Collisions = Registered;
+using Register = Registered;
+
+TEST_F(Character_Collisions, Scenarios) {
+    struct Other {
+        int X, Y, X_Modifier, Y_Modifier, W, H;
+    };
+    struct Row {
+        const char* Name;
+        std::vector<Other> Others; // registered in this order
+        int X, Y;                  // the moving character's position...
+        Rect Box;                  // ...and the box it wants
+        bool Register_Mover, Correct, Result;
+        Rect Expected;
+    };
+    const Other other{100, 100, 0, 0, 20, 20};
+    const std::vector<Row> rows = {
+        {"touching characters do not collide", {other}, 50, 50, Rect(80, 100, 20, 20), false, true, true,
+         Rect(80, 100, 20, 20)},
+        {"nor without correction", {other}, 50, 50, Rect(80, 100, 20, 20), false, false, true, Rect(80, 100, 20, 20)},
+        {"an overlap is pushed out", {other}, 50, 50, Rect(85, 100, 20, 20), false, true, false, Rect(80, 100, 20, 20)},
+        {"without correction: blocked, the box as it was", {other}, 50, 50, Rect(85, 100, 20, 20), false, false, false,
+         Rect(85, 100, 20, 20)},
+        {"the box comes from the other's position and modifiers", {{90, 80, 10, 20, 10, 10}}, 50, 50,
+         Rect(100, 90, 10, 10), false, true, true, Rect(100, 90, 10, 10)},
+        {"pushed out of the first in map order, then the second against the moved box",
+         {{120, 70, 0, 0, 20, 20}, other}, 50, 50, Rect(105, 110, 20, 20), false, true, false, Rect(100, 80, 20, 20)},
+        {"the mover's own entry is passed over", {other}, 200, 200, Rect(200, 200, 20, 20), true, true, true,
+         Rect(200, 200, 20, 20)},
+        {"so is another character standing exactly where the mover stands", {{300, 300, 0, 0, 20, 20}}, 300, 300,
+         Rect(305, 300, 20, 20), false, true, true, Rect(305, 300, 20, 20)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Characters_Map::Instance().Clear();
+        characters.clear();
+        for (const Other& o : row.Others)
+            Add(o.X, o.Y, o.X_Modifier, o.Y_Modifier, o.W, o.H);
+        Kind_Character mover(Character_Kind::Player);
+        mover.Place(row.X, row.Y, 0, 0, row.Box.getw(), row.Box.geth());
+        if (row.Register_Mover)
+            AI::Fill_Collision_Map(mover.Infos().X, mover.Infos().Y, &mover);
+        mover.Infos().Collision_Rect = row.Box;
+        EXPECT_EQ(AI::Manage_Collisions_CH(mover, row.Correct), row.Result);
+        EXPECT_EQ(Text(mover.Infos().Collision_Rect), Text(row.Expected));
+    }
+}
+
+TEST_F(Character_Collisions, TheBattlefieldFirstAndTheCharactersOnlyWhenItWasClean) {
+    const reference::Box_Field field({Ground(100, 100, 32, 32)});
+    Add(60, 100, 0, 0, 20, 20);
+    Add(1510, 500, 0, 0, 20, 20);
+    Kind_Character mover(Character_Kind::Player);
+    mover.Place(0, 0, 0, 0, 32, 32);
+    struct Row {
+        Rect Box;
+        bool Correct, Result;
+        const char* Expected;
+    };
+    const Row rows[] = {
+        // Out of the lake onto the other character: the call ends with the lake.
+        {Rect(90, 90, 32, 32), true, false, "(68,90,32,32)"},
+        {Rect(1500, 500, 20, 20), true, false, "(1490,500,20,20)"},
+        {Rect(1500, 500, 20, 20), false, false, "(1500,500,20,20)"},
+        {Rect(1000, 500, 20, 20), true, true, "(1000,500,20,20)"},
+    };
+    for (const Row& row : rows) {
+        mover.Infos().Collision_Rect = row.Box;
+        EXPECT_EQ(AI::Manage_Collisions_Full(mover, *field, row.Correct), row.Result) << row.Expected;
+        EXPECT_EQ(Text(mover.Infos().Collision_Rect), row.Expected);
+    }
+}
 
 TEST_F(Register, OrderedByPositionWhenInsertedNotAfterwards) {
     Kind_Character* first = Add(50, 50);
@@ -283,24 +239,23 @@ TEST_F(Register, AnOccupiedPlaceIsRefusedWithItsMessage) {
     Add(100, 200);
     Kind_Character* moved = Add(40, 40);
     Kind_Character newcomer(Character_Kind::Monster_Worm);
-    const auto enter = [&] { AI::Fill_Collision_Map(newcomer.Infos().X, newcomer.Infos().Y, &newcomer); };
-
-    newcomer.Place(100, 200, 0, 0, 10, 10);
-    EXPECT_EQ(Thrown(enter), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 100, 200) In "
-                             "Characters_Map. The Collision Management At Creation Must Have Failed...");
+    const auto enter = [&](int x, int y) {
+        newcomer.Place(x, y, 0, 0, 10, 10);
+        return Thrown([&] { AI::Fill_Collision_Map(newcomer.Infos().X, newcomer.Infos().Y, &newcomer); });
+    };
+    EXPECT_EQ(enter(100, 200), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 100, 200) In "
+                               "Characters_Map. The Collision Management At Creation Must Have Failed...");
     // Where a character stands now counts, not where it was registered.
     moved->Infos().X = 300;
     moved->Infos().Y = -7;
-    newcomer.Place(300, -7, 0, 0, 10, 10);
-    EXPECT_EQ(Thrown(enter), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 300, -7) In "
-                             "Characters_Map. The Collision Management At Creation Must Have Failed...");
-    newcomer.Place(40, 40, 0, 0, 10, 10);
-    EXPECT_EQ(Thrown(enter), "");
+    EXPECT_EQ(enter(300, -7), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 300, -7) In "
+                              "Characters_Map. The Collision Management At Creation Must Have Failed...");
+    EXPECT_EQ(enter(40, 40), "");
     EXPECT_EQ(Characters_Map::Instance().Size(), 3u);
     EXPECT_TRUE(Characters_Map::Instance().Contains(&newcomer));
 }
 
-TEST_F(Register, RemovalFindsTheCharacterItselfAndClearsItAsOpponent) {
+TEST_F(Register, LeavingByRemovalOrDestructionClearsTheCharacterAsOpponent) {
     Kind_Character* a = Add(10, 10);
     Kind_Character* b = Add(20, 20);
     Kind_Character* c = Add(30, 30);
@@ -318,19 +273,15 @@ TEST_F(Register, RemovalFindsTheCharacterItselfAndClearsItAsOpponent) {
     EXPECT_EQ(a->Infos().CH_Attitudes->Opponent, nullptr);
     EXPECT_EQ(c->Infos().CH_Attitudes->Opponent, nullptr);
     EXPECT_FALSE(Characters_Map::Instance().Remove(b));
-}
 
-TEST_F(Register, ADestroyedCharacterLeavesIt) {
-    Kind_Character* keeper = Add(5, 5);
     {
         Kind_Character gone(Character_Kind::Monster_Skeleton);
         gone.Place(50, 50, 0, 0, 10, 10);
         AI::Fill_Collision_Map(gone.Infos().X, gone.Infos().Y, &gone);
-        keeper->Infos().CH_Attitudes->Opponent = &gone;
-        EXPECT_EQ(Characters_Map::Instance().Size(), 2u);
+        a->Infos().CH_Attitudes->Opponent = &gone;
     }
-    EXPECT_EQ(Order(), "(5,5)");
-    EXPECT_EQ(keeper->Infos().CH_Attitudes->Opponent, nullptr);
+    EXPECT_EQ(Order(), "(10,10)(20,20)");
+    EXPECT_EQ(a->Infos().CH_Attitudes->Opponent, nullptr);
 }
 
 // --- The grid size ---

@@ -105,16 +105,12 @@ TEST_F(Factories_Test, MonstersLandInTheirZonesAwayFromTheHeroOnFreeGround) {
 
 TEST_F(Factories_Test, AFieldWithNoRoomGivesUpWithinTheBound) {
     bf_test::BF_Fixture files;
-    files.Write_Sprite("lava", "Lava", 384, 384, 1,
-                       "<CollisionBox_Dimensions><X_Modifier>0</X_Modifier><Y_Modifier>0</Y_Modifier>"
-                       "<CB_Width>384</CB_Width><CB_Height>384</CB_Height></CollisionBox_Dimensions>",
-                       1, 1);
-    files.Write_Mapping(files.Section("BF_BG_Sprite_Mapping", files.folder.c_str(),
-                                      bf_test::BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "lava.xml")));
+    files.Write_Sprite("lava", "Lava", 384, 384, 1, bf_test::BF_Fixture::Box(0, 0, 384, 384), 1, 1);
+    files.Write_Mapping({{1, "lava"}}, {});
     // The kind comes from the shipped file; its boxes reach past the small field, into lava too.
     Monster_Factory<Monster_Skeleton> skeletons;
     BattleField lava(files.Write_Description(
-        "<Background>" + bf_test::BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background><Environment/>", 0, 256, 256));
+        bf_test::BF_Fixture::Layers(bf_test::BF_Fixture::Sprite("Background", 0, 0, 1), ""), 0, 256, 256));
     std::vector<Character_Base*> nobody;
     const std::size_t before = Characters_Map::Instance().Size();
     EXPECT_EQ(skeletons.Create_One_Monster(lava, nullptr, nobody), nullptr);
@@ -199,11 +195,11 @@ TEST_F(Factories_Test, GuardsTakeThePatrolsInOrderAndAThirdGoesWithout) {
                   listEnd + "<Attitude_Position_List><Attitude_Position_Coord><Attitude_Position_Coord_X>11"
                             "</Attitude_Position_Coord_X><Attitude_Position_Coord_Y>12</Attitude_Position_Coord_Y>"
                             "</Attitude_Position_Coord></Attitude_Position_List>");
-    const fs::path dir = fs::temp_directory_path() / ("guards_" + std::to_string(::getpid()));
+    bf_test::BF_Fixture files;
+    const fs::path dir = files.folder;
     fs::create_directories(dir / "x");
     fs::create_directories(dir / "DTD");
-    fs::copy_file("Data/DTD/Character_Description.dtd", dir / "DTD/Character_Description.dtd",
-                  fs::copy_options::overwrite_existing);
+    fs::copy_file("Data/DTD/Character_Description.dtd", dir / "DTD/Character_Description.dtd");
     std::ofstream(dir / "x/guards.xml") << guard;
     std::snprintf(Guard_File, sizeof Guard_File, "%s", (dir / "x/guards.xml").c_str());
 
@@ -219,7 +215,6 @@ TEST_F(Factories_Test, GuardsTakeThePatrolsInOrderAndAThirdGoesWithout) {
         for (Character_Base* g : guards.Get_Characters())
             EXPECT_EQ(g->Infos().CH_Characteristics->Character_Type, NPC_Type);
     }
-    fs::remove_all(dir);
 }
 
 TEST(Daemons_Test, VictoryOnlyFromPlayAndTheTimeIsKept) {

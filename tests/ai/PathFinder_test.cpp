@@ -1,8 +1,10 @@
+// What the differential sweep cannot see: probes saved, a search with nowhere to go, errors.
+// Blocked destinations, ties, costs and the node limit are checked there against the literal search.
+
 #include "ai/PathFinder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,20 +16,9 @@ using GLINT::SDL::Point;
 using GLINT::SDL::Rect;
 using reference::Ground;
 using reference::Kind_Character;
+using reference::Text;
 
 namespace {
-
-std::string Text(const Point_List& path) {
-    std::string text;
-    for (const Point& p : path)
-        text += "(" + std::to_string(p.getx()) + "," + std::to_string(p.gety()) + ")";
-    return text;
-}
-
-std::string Text(const Rect& r) {
-    return "(" + std::to_string(r.getx()) + "," + std::to_string(r.gety()) + "," + std::to_string(r.getw()) + "," +
-           std::to_string(r.geth()) + ")";
-}
 
 // A skeleton (no lakes) that counts the ground questions it is asked. The
 // answers are cached per type, so on a field all grass the count tells
@@ -63,26 +54,6 @@ protected:
     }
 };
 
-TEST_F(Path_Finder, CostIsTheOctileDistance) {
-    struct Row {
-        const char* Name;
-        int Ax, Ay, Bx, By;
-        float Cost;
-    };
-    const std::vector<Row> rows = {
-        {"same place", 7, -3, 7, -3, 0.0f},
-        {"straight along x", 0, 0, 3, 0, 3.0f},
-        {"straight along y, backwards", 0, 0, 0, -4, 4.0f},
-        {"pure diagonal", 0, 0, 2, 2, 2.0f * std::sqrt(2.0f)},
-        {"diagonal then straight", 10, 10, 13, 15, 3.0f * std::sqrt(2.0f) + 2.0f},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        EXPECT_FLOAT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), row.Cost);
-        EXPECT_EQ(PathFinder::Cost(row.Ax, row.Ay, row.Bx, row.By), PathFinder::Cost(row.Bx, row.By, row.Ax, row.Ay));
-    }
-}
-
 TEST_F(Path_Finder, ShortCutsWithoutAnyProbe) {
     const reference::Box_Field field({Ground(0, 0, 2000, 1000, "Grass")});
     struct Row {
@@ -116,39 +87,6 @@ TEST_F(Path_Finder, ShortCutsWithoutAnyProbe) {
     EXPECT_GT(character.Questions, 0);
 }
 
-TEST_F(Path_Finder, BlockedDestinations) {
-    struct Row {
-        const char* Name;
-        std::vector<reference::Placed_Box> Lakes;
-        const char* Last; // the destination the search ran to; "" for no path
-    };
-    // From (100, 100) to (200, 100), grid 20, box 10 x 10.
-    const std::vector<Row> rows = {
-        // Each free ring cell closer than the first destination replaces the
-        // destination, and the next candidates are taken around the new one.
-        {"moved to a closer free cell of the first ring", {Ground(200, 100, 10, 10)}, "(180,80)"},
-        {"only cells farther than the destination are free", {Ground(150, 0, 60, 1000)}, ""},
-        {"nothing free in two rings", {Ground(150, 50, 110, 110)}, ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const reference::Box_Field field(row.Lakes);
-        Counting_Character character;
-        const Point_List path = Search(field, character, 100, 100, P(200, 100));
-        EXPECT_EQ(path.empty() ? "" : Text(Point_List(1, path.back())), row.Last);
-    }
-}
-
-TEST_F(Path_Finder, SecondRingWhenTheFirstHasNothingCloser) {
-    // Lakes above and below the row of the start, and across it from x = 175:
-    // the destination and its whole first ring are under water; of the second
-    // ring only (160, 100) is free, and nothing around it afterwards.
-    const reference::Box_Field field(
-        {Ground(115, 50, 200, 50), Ground(115, 111, 200, 50), Ground(175, 100, 200, 11)});
-    Counting_Character character;
-    EXPECT_EQ(Text(Search(field, character, 100, 100, P(200, 100))), "(120,100)(140,100)(160,100)");
-}
-
 TEST_F(Path_Finder, NoWayOut) {
     // Every neighbour of the start under a lake: the open list runs dry.
     std::vector<reference::Placed_Box> lakes;
@@ -159,37 +97,6 @@ TEST_F(Path_Finder, NoWayOut) {
     const reference::Box_Field field(lakes);
     Counting_Character character;
     EXPECT_EQ(Text(Search(field, character, 100, 100, P(300, 300))), "");
-}
-
-TEST_F(Path_Finder, TiesGoToTheSmallerHThenXThenY) {
-    struct Row {
-        const char* Name;
-        reference::Placed_Box Lake;
-        Point Destination;
-        const char* Path;
-    };
-    // One lake cell between start and destination: two ways round, equal in F and H.
-    const std::vector<Row> rows = {
-        {"above and below: the smaller y", Ground(120, 100, 10, 10), P(140, 100), "(120,80)(140,100)"},
-        {"left and right: the smaller x", Ground(100, 120, 10, 10), P(100, 140), "(80,120)(100,140)"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        const reference::Box_Field field({row.Lake});
-        Counting_Character character;
-        // The destination, met while expanding the first way round, ties on F with
-        // the other way and wins on H.
-        EXPECT_EQ(Text(Search(field, character, 100, 100, row.Destination)), row.Path);
-    }
-}
-
-TEST_F(Path_Finder, GivesUpAfter250ExpandedNodes) {
-    // A wall with a gap at its lower end: the way round is long.
-    const reference::Box_Field field({Ground(200, 0, 10, 940)}, 1000, 1000);
-    Counting_Character far, near;
-    EXPECT_EQ(Text(Search(field, far, 100, 500, P(300, 500))), "");
-    // The gap is real: from near it, the same crossing is found.
-    EXPECT_FALSE(Search(field, near, 100, 860, P(300, 860)).empty());
 }
 
 TEST_F(Path_Finder, NodesOnTheCharactersOwnBoxNeedNoProbe) {

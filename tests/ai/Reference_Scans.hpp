@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,20 +51,17 @@ public:
     const Character_Kind Kind;
 };
 
-inline const char* Kind_Name(Character_Kind kind) {
-    switch (kind) {
-    case Character_Kind::Player:
-        return "player";
-    case Character_Kind::NPC:
-        return "NPC";
-    case Character_Kind::Monster_Skeleton:
-        return "skeleton";
-    case Character_Kind::Monster_Worm:
-        return "worm";
-    case Character_Kind::Character:
-        return "character";
-    }
-    return "?";
+// Boxes and paths as the tests print them.
+inline std::string Text(const GLINT::SDL::Rect& r) {
+    return "(" + std::to_string(r.getx()) + "," + std::to_string(r.gety()) + "," + std::to_string(r.getw()) + "," +
+           std::to_string(r.geth()) + ")";
+}
+
+inline std::string Text(const Point_List& path) {
+    std::string text;
+    for (const GLINT::SDL::Point& p : path)
+        text += "(" + std::to_string(p.getx()) + "," + std::to_string(p.gety()) + ")";
+    return text;
 }
 
 // A placed sprite's collision box, in battlefield pixels.
@@ -74,8 +70,7 @@ struct Layer_Cell {
     const BattleField_Sprite* Sprite;
 };
 
-// Both layers of a battlefield, every cell in layer order (empty boxes too),
-// each with its sprite looked up once.
+// Both layers of a battlefield, every cell in layer order (empty boxes too).
 struct World {
     explicit World(const BattleField& battlefield)
         : Background(Read(battlefield.Get_BG_Layer(), battlefield.Get_BG_Mapping())),
@@ -84,72 +79,33 @@ struct World {
     static std::vector<Layer_Cell> Read(const BF_Layer& layer, const BF_Sprite_Mapping& mapping) {
         std::vector<Layer_Cell> cells;
         for (const auto& placed : layer) {
-            const BattleField_Sprite* sprite = mapping.at(placed.second->Id);
-            cells.push_back({placed.first.first + sprite->Get_X_Modifier(),
-                             placed.first.second + sprite->Get_Y_Modifier(), sprite->Get_CB_Width(),
-                             sprite->Get_CB_Height(), sprite});
+            const BattleField_Sprite* s = mapping.at(placed.second->Id);
+            cells.push_back({placed.first.first + s->Get_X_Modifier(), placed.first.second + s->Get_Y_Modifier(),
+                             s->Get_CB_Width(), s->Get_CB_Height(), s});
         }
         return cells;
     }
 
-    std::vector<Layer_Cell> Background;
-    std::vector<Layer_Cell> Environment;
+    std::vector<Layer_Cell> Background, Environment;
 };
 
-struct Area {
-    int X, Y, W, H;
-};
-
-// Empty (0 x 0) unless the two share a positive width and height.
-inline Area Intersect(const GLINT::SDL::Rect& r, const Area& b) {
-    const int x = std::max<int>(r.getx(), b.X), y = std::max<int>(r.gety(), b.Y);
-    const int w = std::min<int>(r.getx() + r.getw(), b.X + b.W) - x;
-    const int h = std::min<int>(r.gety() + r.geth(), b.Y + b.H) - y;
-    if (w <= 0 || h <= 0)
-        return {0, 0, 0, 0};
-    return {x, y, w, h};
-}
-
-inline bool Is_Candidate(const GLINT::SDL::Rect& r, const Area& b) {
-    return b.X + b.W >= r.getx() && b.Y + b.H >= r.gety() && b.X <= r.getx() + r.getw() &&
-           b.Y <= r.gety() + r.geth();
-}
-
-// The overlap rule: a candidate collides when the intersection is not empty.
-inline bool Collides(const GLINT::SDL::Rect& r, const Area& b) {
-    if (!Is_Candidate(r, b))
-        return false;
-    const Area i = Intersect(r, b);
-    return i.W != 0 || i.H != 0;
-}
-
-inline void Push_Out(GLINT::SDL::Rect& r, const Area& b) {
-    const Area i = Intersect(r, b);
-    if (i.W <= i.H) {
-        if (i.X > b.X + b.W / 2)
-            r.setx(static_cast<Sint16>(b.X + b.W));
-        else
-            r.setx(static_cast<Sint16>(b.X - r.getw()));
-    } else {
-        if (i.Y > b.Y + b.H / 2)
-            r.sety(static_cast<Sint16>(b.Y + b.H));
-        else
-            r.sety(static_cast<Sint16>(b.Y - r.geth()));
-    }
-}
-
-// False: with correct = false, a forbidden cell was met.
+// Each layer in turn, every cell in order: a cell the character may not enter and whose box shares
+// a positive width and height with the rectangle blocks it, or pushes it out along the axis of
+// least overlap, toward the side of the cell the overlap lies in.
 template <class Allows>
 bool Scan_Layer(const std::vector<Layer_Cell>& cells, GLINT::SDL::Rect& r, bool correct, Allows allows) {
-    for (const Layer_Cell& cell : cells) {
-        const Area b{cell.X, cell.Y, cell.W, cell.H};
-        if (!Collides(r, b))
-            continue;
-        if (allows(cell.Sprite->Get_Type()))
+    for (const Layer_Cell& b : cells) {
+        const int x = std::max<int>(r.getx(), b.X), y = std::max<int>(r.gety(), b.Y);
+        const int w = std::min<int>(r.getx() + r.getw(), b.X + b.W) - x;
+        const int h = std::min<int>(r.gety() + r.geth(), b.Y + b.H) - y;
+        if (w <= 0 || h <= 0 || allows(b.Sprite->Get_Type()))
             continue;
         if (!correct)
             return false;
-        Push_Out(r, b);
+        if (w <= h)
+            r.setx(static_cast<Sint16>(x > b.X + b.W / 2 ? b.X + b.W : b.X - r.getw()));
+        else
+            r.sety(static_cast<Sint16>(y > b.Y + b.H / 2 ? b.Y + b.H : b.Y - r.geth()));
     }
     return true;
 }
@@ -168,13 +124,11 @@ inline bool Manage_Collisions_BF(const World& world, Character_Base& character, 
                r.gety() + r.geth() > a.gety() + a.geth()) {
         return false;
     }
-    if (!Scan_Layer(world.Background, r, correct,
-                    [&](const std::string& type) { return character.Check_BG_Type_Allowed(type); }))
-        return false;
-    if (!Scan_Layer(world.Environment, r, correct,
-                    [&](const std::string& type) { return character.Check_Env_Type_Allowed(type); }))
-        return false;
-    return r == saved;
+    return Scan_Layer(world.Background, r, correct,
+                      [&](const std::string& type) { return character.Check_BG_Type_Allowed(type); }) &&
+           Scan_Layer(world.Environment, r, correct,
+                      [&](const std::string& type) { return character.Check_Env_Type_Allowed(type); }) &&
+           r == saved;
 }
 
 inline float Cost(int ax, int ay, int bx, int by) {
@@ -196,36 +150,28 @@ public:
 
     explicit Literal_PathFinder(const World& world) : Field(world) {}
 
-    // Probes made and nodes expanded by the last search.
+    // What the last search went through: probes made, nodes expanded, the ring of cells around a
+    // blocked destination that gave the one searched for (0: not blocked, -1: none).
     long Probe_Count = 0;
     std::size_t Expanded = 0;
+    int Ring = 0;
 
     Point_List Get_Path(const GLINT::SDL::Point& start, const GLINT::SDL::Point& destination,
                         const GLINT::SDL::Point& gridSize, Character_Base& character) {
-        CH_Base_All_Infos& infos = character.Infos();
         Probe_Count = 0;
-        Expanded = 0;
+        Ring = 0;
         Open.clear();
         Closed.clear();
         Path.clear();
-        Point_List result;
-        try {
-            result = Search(start, destination, gridSize, character);
-        } catch (...) {
-            Restore(infos);
-            throw;
-        }
-        Restore(infos);
+        const Point_List result = Search(start, destination, gridSize, character);
+        CH_Base_All_Infos& infos = character.Infos();
+        infos.Collision_Rect.setx(static_cast<Sint16>(infos.X + infos.X_Modifier));
+        infos.Collision_Rect.sety(static_cast<Sint16>(infos.Y + infos.Y_Modifier));
         Expanded = Closed.size();
         return result;
     }
 
 private:
-    static void Restore(CH_Base_All_Infos& infos) {
-        infos.Collision_Rect.setx(static_cast<Sint16>(infos.X + infos.X_Modifier));
-        infos.Collision_Rect.sety(static_cast<Sint16>(infos.Y + infos.Y_Modifier));
-    }
-
     static bool Overlap(int x, int y, int w, int h, const GLINT::SDL::Rect& b) {
         return x + w > b.getx() && b.getx() + b.getw() > x && y + h > b.gety() && b.gety() + b.geth() > y;
     }
@@ -250,12 +196,8 @@ private:
         if (Overlap(destination.getx() + infos.X_Modifier, destination.gety() + infos.Y_Modifier, infos.CB_Width,
                     infos.CB_Height, Home))
             return {destination};
-        int nx = start.getx() + infos.X_Modifier - infos.CB_Width;
-        int ny = start.gety() + infos.Y_Modifier - infos.CB_Height;
-        if (nx < 0)
-            nx = 0;
-        if (ny < 0)
-            ny = 0;
+        const int nx = std::max(0, start.getx() + infos.X_Modifier - infos.CB_Width);
+        const int ny = std::max(0, start.gety() + infos.Y_Modifier - infos.CB_Height);
         if (destination.getx() > nx && destination.getx() < nx + 3 * infos.CB_Width && destination.gety() > ny &&
             destination.gety() < ny + 3 * infos.CB_Height)
             return {destination};
@@ -263,24 +205,40 @@ private:
             return {};
         Grid = {gridSize.getx(), gridSize.gety()};
         Destination = {destination.getx(), destination.gety()};
-        if (!Convert_Dest_To_Reachable(character))
-            return {};
+        if (!Probe(Destination.first, Destination.second, character)) {
+            const Key kept = Destination;
+            const std::uint32_t bar = Squared(Start, Destination);
+            for (Ring = 1; Ring <= 2 && Destination == kept; ++Ring)
+                for (int i = -Ring; i <= Ring; ++i)
+                    for (int j = -Ring; j <= Ring; ++j) {
+                        // Around the destination as it is by now.
+                        const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
+                        if ((std::abs(i) == Ring || std::abs(j) == Ring) && Probe(c.first, c.second, character) &&
+                            Squared(c, Start) < bar)
+                            Destination = c;
+                    }
+            if (Destination == kept) {
+                Ring = -1;
+                return {};
+            }
+            --Ring;
+        }
 
         Node first;
         first.H = first.F = Cost(Start.first, Start.second, Destination.first, Destination.second);
         first.Parent_X = Start.first;
         first.Parent_Y = Start.second;
-        Open[Start] = first;
-        Add_To_Closed_List(Start);
-        Key current = Start;
-        for (;;) {
+        Closed[Start] = first;
+        for (Key current = Start;;) {
             Add_Available_Adjacents_To_Open_List(current, character);
             if (Open.empty() || Closed.size() >= 250)
                 break;
             current = Best_Node();
-            Add_To_Closed_List(current);
+            Closed[current] = Open[current];
+            Open.erase(current);
             if (current == Destination) {
-                Set_Path();
+                for (Key k = Destination; k != Start; k = {Closed[k].Parent_X, Closed[k].Parent_Y})
+                    Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(k.first), static_cast<Sint16>(k.second)));
                 break;
             }
         }
@@ -293,32 +251,6 @@ private:
         return dx * dx + dy * dy;
     }
 
-    bool Convert_Dest_To_Reachable(Character_Base& character) {
-        if (Probe(Destination.first, Destination.second, character))
-            return true;
-        const Key kept = Destination;
-        const std::uint32_t bar = Squared(Start, Destination);
-        for (int i = -1; i <= 1; ++i)
-            for (int j = -1; j <= 1; ++j) {
-                if (i == 0 && j == 0)
-                    continue;
-                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
-                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
-                    Destination = c;
-            }
-        if (Destination != kept)
-            return true;
-        for (int i = -2; i <= 2; ++i)
-            for (int j = -2; j <= 2; ++j) {
-                if (std::abs(i) != 2 && std::abs(j) != 2)
-                    continue;
-                const Key c{Destination.first + i * Grid.first, Destination.second + j * Grid.second};
-                if (Probe(c.first, c.second, character) && Squared(c, Start) < bar)
-                    Destination = c;
-            }
-        return Destination != kept;
-    }
-
     void Add_Available_Adjacents_To_Open_List(Key k, Character_Base& character) {
         const CH_Base_All_Infos& infos = character.Infos();
         for (int i = -1; i <= 1; ++i)
@@ -329,9 +261,7 @@ private:
                 const bool passable =
                     Overlap(x + infos.X_Modifier, y + infos.Y_Modifier, infos.CB_Width, infos.CB_Height, Home) ||
                     Probe(x, y, character);
-                if (!passable)
-                    continue;
-                if (Closed.count({x, y}))
+                if (!passable || Closed.count({x, y}))
                     continue;
                 Node node;
                 node.G = Closed[k].G + Cost(x, y, k.first, k.second);
@@ -355,23 +285,6 @@ private:
             if (it->second.F < best->second.F || (it->second.F == best->second.F && it->second.H < best->second.H))
                 best = it;
         return best->first;
-    }
-
-    void Add_To_Closed_List(Key k) {
-        const auto open = Open.find(k);
-        if (open == Open.end())
-            throw std::logic_error("Not present in Open_List !!! Can't Erase It !");
-        Closed[k] = open->second;
-        Open.erase(open);
-    }
-
-    void Set_Path() {
-        Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(Destination.first), static_cast<Sint16>(Destination.second)));
-        Node node = Closed.at(Destination);
-        while (Key{node.Parent_X, node.Parent_Y} != Start) {
-            Path.push_front(GLINT::SDL::Point(static_cast<Sint16>(node.Parent_X), static_cast<Sint16>(node.Parent_Y)));
-            node = Closed.at({node.Parent_X, node.Parent_Y});
-        }
     }
 
     const World& Field;
@@ -402,32 +315,21 @@ inline Placed_Box Scenery(int x, int y, int w, int h, const std::string& type = 
 class Box_Field {
 public:
     explicit Box_Field(const std::vector<Placed_Box>& boxes, int width = 2000, int height = 1000) {
-        const char* const bg = "BF_BG_Sprite_Mapping";
-        const char* const env = "BF_Env_Sprite_Mapping";
-        std::string bgElements, envElements, background, environment;
+        bf_test::BF_Fixture::Bindings ground, scenery;
+        std::string background, environment;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             const Placed_Box& box = boxes[i];
             const int id = static_cast<int>(i) + 1;
             const std::string name = "box" + std::to_string(id);
             Files.Write_Sprite(name, box.Type, 8, 8, id % 6,
-                               "<CollisionBox_Dimensions><X_Modifier>" + std::to_string(box.X_Modifier) +
-                                   "</X_Modifier><Y_Modifier>" + std::to_string(box.Y_Modifier) +
-                                   "</Y_Modifier><CB_Width>" + std::to_string(box.W) + "</CB_Width><CB_Height>" +
-                                   std::to_string(box.H) + "</CB_Height></CollisionBox_Dimensions>",
-                               1, 1);
-            if (box.Scenery) {
-                envElements += bf_test::BF_Fixture::Element(env, id, name + ".xml");
-                environment += bf_test::BF_Fixture::Sprite("Environment", box.X, box.Y, id);
-            } else {
-                bgElements += bf_test::BF_Fixture::Element(bg, id, name + ".xml");
-                background += bf_test::BF_Fixture::Sprite("Background", box.X, box.Y, id);
-            }
+                               bf_test::BF_Fixture::Box(box.X_Modifier, box.Y_Modifier, box.W, box.H), 1, 1);
+            (box.Scenery ? scenery : ground).emplace_back(id, name);
+            (box.Scenery ? environment : background) +=
+                bf_test::BF_Fixture::Sprite(box.Scenery ? "Environment" : "Background", box.X, box.Y, id);
         }
-        Files.Write_Mapping(Files.Section(bg, Files.folder.c_str(), bgElements) +
-                            Files.Section(env, Files.folder.c_str(), envElements));
-        Field = std::make_unique<BattleField>(Files.Write_Description(
-            "<Background>" + background + "</Background><Environment>" + environment + "</Environment>", 0, width,
-            height));
+        Files.Write_Mapping(ground, scenery);
+        Field = std::make_unique<BattleField>(
+            Files.Write_Description(bf_test::BF_Fixture::Layers(background, environment), 0, width, height));
     }
 
     const BattleField& operator*() const { return *Field; }

@@ -14,10 +14,9 @@
 #include "ai/AI.hpp"
 #include "ai/Character_Factory.hpp"
 #include "ai/Characters_Map.hpp"
+#include "ai/Reference_Scans.hpp"
 #include "battlefield/BattleField.hpp"
-#include "battlefield/Terrain_Rules.hpp"
 #include "characters/CH_Test_Support.hpp"
-#include "characters/Character.hpp"
 #include "interface/Render_Engine.hpp"
 #include "media/MediaContext.hpp"
 #include "media/VideoSurface.hpp"
@@ -28,14 +27,8 @@
 
 namespace {
 
-class Scene_Skeleton : public Character {
-public:
-    bool Check_BG_Type_Allowed(const std::string& type) override {
-        return ::Check_BG_Type_Allowed(Character_Kind::Monster_Skeleton, type);
-    }
-    bool Check_Env_Type_Allowed(const std::string& type) override {
-        return ::Check_Env_Type_Allowed(Character_Kind::Monster_Skeleton, type);
-    }
+struct Scene_Skeleton : reference::Kind_Character {
+    Scene_Skeleton() : Kind_Character(Character_Kind::Monster_Skeleton) {}
 };
 
 class Skeletons : public Character_Factory<Scene_Skeleton> {

@@ -12,11 +12,30 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bf_test {
 
 namespace fs = std::filesystem;
+
+const char* const BG = "BF_BG_Sprite_Mapping";
+const char* const ENV = "BF_Env_Sprite_Mapping";
+
+// Magenta as a sprite's colour key.
+const char* const Colour_Key = "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
+                               "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>";
+
+// The text of the logic_error op throws, or "" when it throws none.
+template <class Op>
+std::string Thrown(Op op) {
+    try {
+        op();
+    } catch (const std::logic_error& e) {
+        return e.what();
+    }
+    return "";
+}
 
 // Every element as ANY: the tests break the files' structure on purpose and
 // want the battlefield's own message, not the validator's.
@@ -104,6 +123,17 @@ public:
                "</" + s + "_Orientation></" + s + ">\n";
     }
 
+    // A sprite's collision box.
+    static std::string Box(int xModifier, int yModifier, int w, int h) {
+        return "<CollisionBox_Dimensions><X_Modifier>" + std::to_string(xModifier) + "</X_Modifier><Y_Modifier>" +
+               std::to_string(yModifier) + "</Y_Modifier><CB_Width>" + std::to_string(w) + "</CB_Width><CB_Height>" +
+               std::to_string(h) + "</CB_Height></CollisionBox_Dimensions>";
+    }
+
+    static std::string Layers(const std::string& background, const std::string& environment) {
+        return "<Background>" + background + "</Background><Environment>" + environment + "</Environment>";
+    }
+
     static std::string Element(const std::string& section, int id, const std::string& file) {
         return "<" + section + "_El><" + section + "_Id>" + std::to_string(id) + "</" + section + "_Id><" + section +
                "_File>" + file + "</" + section + "_File></" + section + "_El>\n";
@@ -120,6 +150,21 @@ public:
     std::string Write_Mapping(const std::string& sections) const {
         return Write("mapping.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE BF_Mapping SYSTEM \"mapping.dtd\">\n"
                                     "<BF_Mapping>\n" + sections + "</BF_Mapping>\n");
+    }
+
+    // Both sections, each in the fixture's folder, binding ids to sprite names (".xml" added);
+    // a section without sprites is left out.
+    using Bindings = std::vector<std::pair<int, std::string>>;
+    std::string Write_Mapping(const Bindings& background, const Bindings& environment) const {
+        std::string sections;
+        for (const auto& [section, bindings] : {std::make_pair(BG, &background), std::make_pair(ENV, &environment)}) {
+            std::string elements;
+            for (const auto& [id, name] : *bindings)
+                elements += Element(section, id, name + ".xml");
+            if (!elements.empty())
+                sections += Section(section, folder.c_str(), elements);
+        }
+        return Write_Mapping(sections);
     }
 
     // layers holds the Background and Environment sections (or whatever a test wants there).

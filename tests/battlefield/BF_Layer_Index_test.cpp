@@ -26,26 +26,13 @@ protected:
 
     void Sprite(int id, int xModifier, int yModifier, int w, int h) {
         const std::string name = "s" + std::to_string(id);
-        files.Write_Sprite(name, "Lake", 8, 8, id % 6,
-                           "<CollisionBox_Dimensions><X_Modifier>" + std::to_string(xModifier) +
-                               "</X_Modifier><Y_Modifier>" + std::to_string(yModifier) + "</Y_Modifier><CB_Width>" +
-                               std::to_string(w) + "</CB_Width><CB_Height>" + std::to_string(h) +
-                               "</CB_Height></CollisionBox_Dimensions>",
-                           1, 1);
+        files.Write_Sprite(name, "Lake", 8, 8, id % 6, bf_test::BF_Fixture::Box(xModifier, yModifier, w, h), 1, 1);
         mapping[id] = new BattleField_Sprite(files.folder, name + ".xml");
     }
 
     void Place(int x, int y, int id) {
         placed.push_back(std::make_unique<BF_Sprite_Infos>(id, 0, 0));
         layer.emplace(std::make_pair(x, y), placed.back().get());
-    }
-
-    // Every cell Next hands out from the start, in turn.
-    static std::vector<int> Walk(const BF_Layer_Index& index, const Rect& rect) {
-        std::vector<int> found;
-        for (int i = index.Next(rect, -1); i >= 0; i = index.Next(rect, i))
-            found.push_back(i);
-        return found;
     }
 
     // What a scan of every cell finds: the first after `after` whose
@@ -68,6 +55,10 @@ protected:
 };
 
 TEST_F(Layer_Index, CellsInLayerOrderWithoutEmptyBoxes) {
+    const BF_Layer_Index empty(layer, mapping);
+    EXPECT_EQ(empty.Size(), 0u);
+    EXPECT_EQ(empty.Next(Rect(0, 0, 100, 100), -1), -1);
+
     Sprite(1, 0, 0, 16, 16);
     Sprite(2, -4, -8, 0, 10);
     Sprite(3, 0, 0, 10, -5);
@@ -95,47 +86,8 @@ TEST_F(Layer_Index, CellsInLayerOrderWithoutEmptyBoxes) {
     }
 }
 
-TEST_F(Layer_Index, AnEmptyLayerHasNothing) {
-    const BF_Layer_Index index(layer, mapping);
-    EXPECT_EQ(index.Size(), 0u);
-    EXPECT_EQ(index.Next(Rect(0, 0, 100, 100), -1), -1);
-}
-
-TEST_F(Layer_Index, NextScenarios) {
-    Sprite(1, 0, 0, 32, 32);
-    Sprite(2, -100, -10, 300, 20); // reaches far left of its cell, over many buckets
-    Place(100, 100, 1);            // cell 0: (100, 100, 32, 32)
-    Place(300, 60, 2);             // cell 1: (200, 50, 300, 20)
-    Place(400, 40, 1);             // cell 2: (400, 40, 32, 32)
-    const BF_Layer_Index index(layer, mapping);
-    ASSERT_EQ(index.Size(), 3u);
-
-    struct Row {
-        const char* Name;
-        Rect Box;
-        std::vector<int> Found;
-    };
-    const std::vector<Row> rows = {
-        {"touching the left edge", Rect(80, 100, 20, 20), {}},
-        {"touching the bottom edge", Rect(100, 132, 20, 20), {}},
-        {"touching a corner", Rect(132, 132, 5, 5), {}},
-        {"one pixel in", Rect(131, 131, 5, 5), {0}},
-        {"an empty box", Rect(110, 110, 0, 5), {}},
-        {"far away", Rect(-3000, -3000, 50, 50), {}},
-        {"left of and above every cell", Rect(-50, -50, 60, 60), {}},
-        {"under the long box only, far from its cell", Rect(210, 55, 4, 4), {1}},
-        {"over two cells, in layer order", Rect(410, 45, 10, 20), {1, 2}},
-        {"over everything", Rect(0, 0, 1000, 1000), {0, 1, 2}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        EXPECT_EQ(Walk(index, row.Box), row.Found);
-    }
-    // Starting after a cell passes over it and everything before it.
-    EXPECT_EQ(index.Next(Rect(0, 0, 1000, 1000), 0), 1);
-    EXPECT_EQ(index.Next(Rect(0, 0, 1000, 1000), 2), -1);
-}
-
+// Boxes that touch a cell, empty boxes, cells reaching far from their place over many buckets,
+// searches starting after any cell: met by the thousands here.
 TEST_F(Layer_Index, AgreesWithAFullScanOnRandomBoxes) {
     Game_Random::Seed(4242u);
     for (int id = 1; id <= 30; ++id)

@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "Log_Capture.hpp"
 #include "battlefield/BF_Fixture.hpp"
-#include "media/Logger.hpp"
+#include "media/MediaContext.hpp"
 #include "media/RGBSurface.hpp"
+#include "media/VideoSurface.hpp"
+#include "media/Window.hpp"
 #include "shell/Game_Settings.hpp"
 
 using bf_test::BF_Fixture;
@@ -20,8 +22,17 @@ using GLINT::SDL::RGBSurface;
 
 namespace {
 
-const char* const BG = "BF_BG_Sprite_Mapping";
-const char* const ENV = "BF_Env_Sprite_Mapping";
+std::vector<Uint8> Pixels(SDL_Surface* surface) {
+    std::vector<Uint8> pixels;
+    SDL_LockSurface(surface);
+    const int rowBytes = surface->w * surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; ++y) {
+        const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+        pixels.insert(pixels.end(), row, row + rowBytes);
+    }
+    SDL_UnlockSurface(surface);
+    return pixels;
+}
 
 // Colours may lose low bits when a 16-bit display exists: compare loosely.
 ::testing::AssertionResult Pixel_Is(RGBSurface& surface, int x, int y, Uint32 rgb) {
@@ -34,34 +45,52 @@ const char* const ENV = "BF_Env_Sprite_Mapping";
                                          << int(b) << " instead of " << er << "," << eg << "," << eb;
 }
 
-class BattleField_Rendering : public ::testing::Test {
+// The game draws with a display: tilesets take its format, are cut into one surface per sub-image
+// and the ground is drawn once at load. None of it may change the picture, at either depth.
+class BF_Display_Drawing : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override {
         savedWidth = Game_Settings::Current_Screen_Width;
         savedHeight = Game_Settings::Current_Screen_Height;
+        GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
+        ASSERT_TRUE(media.InitVideo(false, false, true, false));
+        ASSERT_TRUE(media.getWindow()->resetDisplay(200, 150, GetParam()));
+        screen = media.getWindow()->getDisplay();
         Game_Settings::Current_Screen_Width = 200;
         Game_Settings::Current_Screen_Height = 150;
+
         files.Write_Sprite("grass", "Grass", 32, 32, 1, "", 1, 1);
+        files.Write_Sprite("keyed_grass", "Grass", 32, 32, 1, bf_test::Colour_Key, 1, 1);
         files.Write_Sprite("sand", "Sand", 16, 16, 2);
-        files.Write_Sprite("tree", "Big_Vegetal", 16, 16, 3,
-                           "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
-                           "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>");
         files.Write_Sprite("rock", "Big_Mineral", 40, 24, 4, "", 1, 1);
-        files.Write_Mapping(files.Section(BG, files.folder.c_str(),
-                                          BF_Fixture::Element(BG, 1, "grass.xml") +
-                                              BF_Fixture::Element(BG, 2, "sand.xml") +
-                                              BF_Fixture::Element(BG, 4, "rock.xml")) +
-                            files.Section(ENV, files.folder.c_str(), BF_Fixture::Element(ENV, 3, "tree.xml")));
+        files.Write_Sprite("tree", "Big_Vegetal", 16, 16, 3, bf_test::Colour_Key, 3, 2);
+        files.Write_Mapping({{1, "grass"}, {2, "sand"}, {3, "keyed_grass"}, {4, "rock"}, {5, "tree"}},
+                            {{3, "tree"}, {4, "rock"}});
     }
     void TearDown() override {
         Game_Settings::Current_Screen_Width = savedWidth;
         Game_Settings::Current_Screen_Height = savedHeight;
     }
 
+    // A crowded 900 x 700 field: sprites of every size, keyed or not, some off its edges.
+    std::string Crowded_Field(int defaultId) {
+        std::string background, environment;
+        unsigned seed = 11;
+        auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
+        const int groundIds[] = {2, 4, 5};
+        for (int i = 0; i < 500; ++i) {
+            const int id = groundIds[next() % 3];
+            background += BF_Fixture::Sprite("Background", int(next() % 960) - 30, int(next() % 760) - 30, id,
+                                             int(next() % 2), int(next() % 3));
+        }
+        for (int i = 0; i < 120; ++i)
+            environment += BF_Fixture::Sprite("Environment", int(next() % 900), int(next() % 700),
+                                              next() % 2 ? 3 : 4, int(next() % 2), int(next() % 3));
+        return files.Write_Description(BF_Fixture::Layers(background, environment), defaultId, 900, 700);
+    }
+
     std::string Field(const std::string& background, const std::string& environment, int defaultId) {
-        return files.Write_Description("<Background>" + background + "</Background><Environment>" + environment +
-                                           "</Environment>",
-                                       defaultId);
+        return files.Write_Description(BF_Fixture::Layers(background, environment), defaultId);
     }
 
     // Whether drawing the Background layer through camera tries to blit anything:
@@ -83,12 +112,70 @@ protected:
     }
 
     BF_Fixture files;
+    GLINT::SDL::VideoSurface* screen = nullptr;
     int savedWidth = 0, savedHeight = 0;
 };
 
 } // namespace
 
-TEST_F(BattleField_Rendering, LayersDrawTheirSubImagesAroundTheCamera) {
+// Both ways of drawing, the copied ground and the one tile by tile that skips what is off screen,
+// against every sprite of both layers drawn straight from its tileset.
+TEST_P(BF_Display_Drawing, CopiedGroundAndSkippingShowWhatEveryTileDoes) {
+    BattleField field(Crowded_Field(1));
+    ASSERT_TRUE(field.Has_Ground_Cache());
+    // Inside the field, on odd pixels, across the pieces' seams, on the far edges; then outside.
+    const Rect cameras[] = {Rect(0, 0, 200, 150),    Rect(1, 3, 200, 150),    Rect(411, 437, 200, 150),
+                            Rect(700, 550, 200, 150), Rect(313, 0, 200, 150), Rect(-7, 20, 200, 150),
+                            Rect(650, 600, 200, 150), Rect(-120, -90, 200, 150), Rect(650, -60, 200, 150)};
+    for (const Rect& camera : cameras) {
+        SCOPED_TRACE(std::to_string(camera.getx()) + ", " + std::to_string(camera.gety()));
+        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+        field.Render_Default_BG(camera, *screen);
+        const int cx = camera.getx(), cy = camera.gety();
+        for (const BF_Layer* layer : {&field.Get_BG_Layer(), &field.Get_Env_Layer()}) {
+            const BF_Sprite_Mapping& mapping = layer == &field.Get_BG_Layer() ? field.Get_BG_Mapping()
+                                                                               : field.Get_Env_Mapping();
+            for (const auto& entry : *layer) {
+                const BattleField_Sprite& sprite = *mapping.at(entry.second->Id);
+                screen->blit(sprite.Get_Tileset(),
+                             GLINT::SDL::Point(Sint16(entry.first.first - cx), Sint16(entry.first.second - cy)),
+                             sprite.Source_Rect(entry.second->SubType, entry.second->Orientation));
+            }
+        }
+        const std::vector<Uint8> expected = Pixels(screen->get_SDL());
+
+        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+        field.Render_Ground(camera, *screen);
+        field.Render_Env(camera, *screen);
+        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "copied";
+
+        screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+        field.Render_Default_BG(camera, *screen);
+        field.Render_BG(camera, *screen);
+        field.Render_Env(camera, *screen);
+        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "tile by tile";
+    }
+}
+
+TEST_P(BF_Display_Drawing, NoCopyWithoutAnOpaqueOneTileDefaultGround) {
+    EXPECT_FALSE(BattleField(Crowded_Field(0)).Has_Ground_Cache());  // none
+    EXPECT_FALSE(BattleField(Crowded_Field(3)).Has_Ground_Cache());  // see-through pixels
+    EXPECT_FALSE(BattleField(Crowded_Field(2)).Has_Ground_Cache());  // a tileset of four tiles
+}
+
+TEST_P(BF_Display_Drawing, ACameraOfAnotherSizeThanTheScreenIsDrawnTileByTile) {
+    BattleField field(Crowded_Field(1));
+    const Rect camera(100, 100, 180, 150);
+    screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+    field.Render_Ground(camera, *screen);
+    const std::vector<Uint8> drawn = Pixels(screen->get_SDL());
+    screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+    field.Render_Default_BG(camera, *screen);
+    field.Render_BG(camera, *screen);
+    EXPECT_TRUE(drawn == Pixels(screen->get_SDL()));
+}
+
+TEST_P(BF_Display_Drawing, LayersDrawTheirSubImagesAroundTheCamera) {
     BattleField field(Field(BF_Fixture::Sprite("Background", 100, 200, 2, 1, 1),
                             BF_Fixture::Sprite("Environment", 108, 200, 3, 0, 1), 1));
     RGBSurface screen(200, 150, 32);
@@ -110,7 +197,7 @@ TEST_F(BattleField_Rendering, LayersDrawTheirSubImagesAroundTheCamera) {
     EXPECT_TRUE(Pixel_Is(screen, 34, 25, Tile_Colour(1, 0, 0)));
 }
 
-TEST_F(BattleField_Rendering, SpritesAtOnePlaceAreDrawnInFileOrder) {
+TEST_P(BF_Display_Drawing, SpritesAtOnePlaceAreDrawnInFileOrder) {
     BattleField field(Field(BF_Fixture::Sprite("Background", 10, 10, 2, 0, 0) +
                                 BF_Fixture::Sprite("Background", 10, 10, 4) +
                                 BF_Fixture::Sprite("Background", 10, 10, 2, 1, 0),
@@ -122,7 +209,7 @@ TEST_F(BattleField_Rendering, SpritesAtOnePlaceAreDrawnInFileOrder) {
     EXPECT_TRUE(Pixel_Is(screen, 30, 12, Tile_Colour(4, 0, 0)));
 }
 
-TEST_F(BattleField_Rendering, SpritesTouchingAnEdgeAreDrawnOnesBeyondItAreNot) {
+TEST_P(BF_Display_Drawing, SpritesTouchingAnEdgeAreDrawnOnesBeyondItAreNot) {
     // A 16 x 16 sprite at (100, 200) and a 200 x 150 camera.
     BattleField field(Field(BF_Fixture::Sprite("Background", 100, 200, 2), "", 0));
     // Right edge of the sprite one pixel left of the screen, then on its first column.
@@ -138,7 +225,7 @@ TEST_F(BattleField_Rendering, SpritesTouchingAnEdgeAreDrawnOnesBeyondItAreNot) {
     EXPECT_TRUE(Attempts_To_Draw(field, Rect(50, 50, 200, 150)));
 }
 
-TEST_F(BattleField_Rendering, DefaultGroundStartsAtTheCameraRemainder) {
+TEST_P(BF_Display_Drawing, DefaultGroundStartsAtTheCameraRemainder) {
     BattleField field(Field("", "", 1));
     RGBSurface screen(200, 150, 32);
     screen.fill(GLINT::SDL::RGBColor(0, 0, 0));
@@ -151,65 +238,16 @@ TEST_F(BattleField_Rendering, DefaultGroundStartsAtTheCameraRemainder) {
     EXPECT_TRUE(Pixel_Is(screen, 199, 149, Tile_Colour(1, 0, 0)));
 }
 
-TEST_F(BattleField_Rendering, FailedDefaultGroundTilesAreLoggedNotThrown) {
+TEST_P(BF_Display_Drawing, FailedDefaultGroundTilesAreLoggedNotThrown) {
     BattleField field(Field("", "", 1));
     RGBSurface screen(200, 150, 32);
-    std::ostringstream captured;
-    GLINT::SDL::Logger& log = GLINT::SDL::GameLog;
-    const bool console = log.toConsole(), file = log.toFile();
-    log.setConsole(true);
-    log.setFile(false);
-    std::streambuf* old = std::clog.rdbuf(captured.rdbuf());
+    Log_Capture log;
     screen.lock();
     EXPECT_NO_THROW(field.Render_Default_BG(Rect(0, 0, 200, 150), screen));
     screen.unlock();
-    std::clog.rdbuf(old);
-    log.setConsole(console);
-    log.setFile(file);
-    EXPECT_NE(captured.str().find("DEfault BG Sprite Generation Failed Surfaces must not be locked during blit"),
+    EXPECT_NE(log.str().find("DEfault BG Sprite Generation Failed Surfaces must not be locked during blit"),
               std::string::npos)
-        << captured.str();
+        << log.str();
 }
 
-TEST_F(BattleField_Rendering, SkippingMatchesDrawingEverySpriteTheLongWay) {
-    // A crowded layer of mixed sizes, some sprites stacked, drawn through cameras all over the field
-    // and beyond; every result must equal a plain walk over every sprite.
-    std::string background;
-    unsigned seed = 7;
-    auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7fff; };
-    for (int i = 0; i < 400; ++i) {
-        const int id = (next() % 3 == 0) ? 4 : 2;
-        background += BF_Fixture::Sprite("Background", static_cast<int>(next() % 900) - 50,
-                                         static_cast<int>(next() % 700) - 50, id, static_cast<int>(next() % 2),
-                                         id == 2 ? static_cast<int>(next() % 2) : 0);
-    }
-    BattleField field(Field(background, "", 0));
-
-    const Rect cameras[] = {Rect(0, 0, 200, 150),     Rect(-120, -90, 200, 150), Rect(333, 217, 200, 150),
-                            Rect(700, 560, 200, 150), Rect(-16, 300, 200, 150),  Rect(650, -60, 200, 150)};
-    for (const Rect& camera : cameras) {
-        SCOPED_TRACE(std::to_string(camera.getx()) + ", " + std::to_string(camera.gety()));
-        RGBSurface drawn(200, 150, 32), expected(200, 150, 32);
-        drawn.fill(GLINT::SDL::RGBColor(0, 0, 0));
-        expected.fill(GLINT::SDL::RGBColor(0, 0, 0));
-        field.Render_BG(camera, drawn);
-
-        const int cx = camera.getx(), cy = camera.gety(), cw = camera.getw(), ch = camera.geth();
-        for (const auto& entry : field.Get_BG_Layer()) {
-            const int x = entry.first.first, y = entry.first.second;
-            const BattleField_Sprite& sprite = *field.Get_BG_Mapping().at(entry.second->Id);
-            if (x > cx + cw && y > cy + ch)
-                break;
-            if (x + sprite.Get_Display_Width() < cx || y + sprite.Get_Display_Height() < cy || x > cx + cw ||
-                y > cy + ch)
-                continue;
-            expected.blit(sprite.Get_Tileset(), GLINT::SDL::Point(static_cast<Sint16>(x - cx), static_cast<Sint16>(y - cy)),
-                          sprite.Source_Rect(entry.second->SubType, entry.second->Orientation));
-        }
-        int differences = 0;
-        for (int y = 0; y < 150; ++y)
-            for (int x = 0; x < 200; ++x)
-                differences += drawn.getpixel(x, y) != expected.getpixel(x, y);
-        EXPECT_EQ(differences, 0);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Depths, BF_Display_Drawing, ::testing::Values(16, 32));

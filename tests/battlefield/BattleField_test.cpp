@@ -2,30 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "battlefield/BF_Fixture.hpp"
 
 using bf_test::BF_Fixture;
+using bf_test::BG;
+using bf_test::ENV;
+using bf_test::Thrown;
 
 namespace {
 
-const char* const BG = "BF_BG_Sprite_Mapping";
-const char* const ENV = "BF_Env_Sprite_Mapping";
-
-template <class Op>
-std::string Thrown(Op op) {
-    try {
-        op();
-    } catch (const std::logic_error& e) {
-        return e.what();
-    }
-    return "";
-}
-
 class BattleField_Loading : public ::testing::Test {
 protected:
+    // One grass sprite at (0, 0) on the ground, nothing else.
+    std::string Grass_Field(int defaultId = 0) {
+        return files.Write_Description(BF_Fixture::Layers(BF_Fixture::Sprite("Background", 0, 0, 1), ""), defaultId);
+    }
+
+    static std::string Summary(const BattleField_Sprite& s) {
+        return s.Get_Type() + " " + std::to_string(s.Get_Display_Width()) + "x" + std::to_string(s.Get_Display_Height()) +
+               " box " + std::to_string(s.Get_X_Modifier()) + "," + std::to_string(s.Get_Y_Modifier()) + "," +
+               std::to_string(s.Get_CB_Width()) + "," + std::to_string(s.Get_CB_Height()) + " tileset " +
+               std::to_string(s.Get_Tileset().getWidth()) + (s.Get_Tileset().getFlags() & SDL_SRCCOLORKEY ? " keyed" : "");
+    }
+
     BF_Fixture files;
 };
 
@@ -33,21 +35,14 @@ protected:
 
 TEST_F(BattleField_Loading, ReadsSizesLayersSpritesAndZones) {
     files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    files.Write_Sprite("tree", "Big_Vegetal", 24, 40, 2,
-                       "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
-                       "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>"
-                       "<CollisionBox_Dimensions><X_Modifier>4</X_Modifier><Y_Modifier>30</Y_Modifier>"
-                       "<CB_Width>16</CB_Width><CB_Height>10</CB_Height></CollisionBox_Dimensions>");
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(), BF_Fixture::Element(BG, 1, "grass.xml")) +
-                        files.Section(ENV, files.folder.c_str(), BF_Fixture::Element(ENV, 7, "tree.xml")));
-    const std::string description = files.Write_Description(
-        "<Background>" + BF_Fixture::Sprite("Background", 64, 0, 1, 1, 0) +
-            // Elements the loader does not know are passed over.
-            "<Note>ignored</Note>" + BF_Fixture::Sprite("Background", 0, 32, 1) + "</Background>"
-            "<Environment>" + BF_Fixture::Sprite("Environment", 100, 50, 7, 0, 1) + "</Environment>",
-        1, 3000, 2500);
-
-    BattleField field(description);
+    files.Write_Sprite("tree", "Big_Vegetal", 24, 40, 2, bf_test::Colour_Key + BF_Fixture::Box(4, 30, 16, 10));
+    files.Write_Mapping({{1, "grass"}}, {{7, "tree"}});
+    BattleField field(files.Write_Description(
+        BF_Fixture::Layers(BF_Fixture::Sprite("Background", 64, 0, 1, 1, 0) +
+                               // Elements the loader does not know are passed over.
+                               "<Note>ignored</Note>" + BF_Fixture::Sprite("Background", 0, 32, 1),
+                           BF_Fixture::Sprite("Environment", 100, 50, 7, 0, 1)),
+        1, 3000, 2500));
     EXPECT_EQ(BF_Width, 3000);
     EXPECT_EQ(BF_Height, 2500);
     EXPECT_EQ(BF_Default_Sprite_Width, 32);
@@ -63,116 +58,100 @@ TEST_F(BattleField_Loading, ReadsSizesLayersSpritesAndZones) {
     ASSERT_EQ(field.Get_Env_Layer().size(), 1u);
     EXPECT_EQ(field.Get_Env_Layer().begin()->second->Orientation, 1);
 
-    const BattleField_Sprite& grass = *field.Get_BG_Mapping().at(1);
-    EXPECT_EQ(grass.Get_Type(), "Grass");
-    EXPECT_EQ(grass.Get_File(), files.Path("grass.xml"));
     // No box in the file: the whole tile.
-    EXPECT_EQ(grass.Get_X_Modifier(), 0);
-    EXPECT_EQ(grass.Get_Y_Modifier(), 0);
-    EXPECT_EQ(grass.Get_CB_Width(), 32);
-    EXPECT_EQ(grass.Get_CB_Height(), 32);
-    EXPECT_EQ(grass.Get_Tileset().getWidth(), 64);
-
-    const BattleField_Sprite& tree = *field.Get_Env_Mapping().at(7);
-    EXPECT_EQ(tree.Get_Type(), "Big_Vegetal");
-    EXPECT_EQ(tree.Get_Display_Width(), 24);
-    EXPECT_EQ(tree.Get_Display_Height(), 40);
-    EXPECT_EQ(tree.Get_X_Modifier(), 4);
-    EXPECT_EQ(tree.Get_Y_Modifier(), 30);
-    EXPECT_EQ(tree.Get_CB_Width(), 16);
-    EXPECT_EQ(tree.Get_CB_Height(), 10);
-    EXPECT_TRUE(tree.Get_Tileset().getFlags() & SDL_SRCCOLORKEY);
+    EXPECT_EQ(Summary(*field.Get_BG_Mapping().at(1)), "Grass 32x32 box 0,0,32,32 tileset 64");
+    EXPECT_EQ(field.Get_BG_Mapping().at(1)->Get_File(), files.Path("grass.xml"));
+    EXPECT_EQ(Summary(*field.Get_Env_Mapping().at(7)), "Big_Vegetal 24x40 box 4,30,16,10 tileset 48 keyed");
 
     // Zones: Undead only up to x 1199 at the top left, nothing allowed outside the zones.
-    EXPECT_TRUE(field.Check_Cutting_Allow_Monster(1199, 0, 3));
-    EXPECT_FALSE(field.Check_Cutting_Allow_Monster(1200, 0, 3));
-    EXPECT_FALSE(field.Check_Cutting_Allow_Monster(100, 100, 2));
-    EXPECT_TRUE(field.Check_Cutting_Allow_Monster(2000, 2496, 2));
-    EXPECT_FALSE(field.Check_Cutting_Allow_Monster(2000, 2496, 3));
-    EXPECT_TRUE(field.Check_Cutting_Allow_Monster(100, 3000, 3));
-    EXPECT_TRUE(field.Check_Cutting_Allow_Monster(2700, 600, 2));
-    EXPECT_FALSE(field.Check_Cutting_Allow_Monster(2736, 0, 2));
-    ASSERT_EQ(field.Get_Zones().size(), 4u);
+    struct Spot {
+        int X, Y, Id;
+        bool Allowed;
+    };
+    const Spot spots[] = {{1199, 0, 3, true},    {1200, 0, 3, false},    {100, 100, 2, false}, {2000, 2496, 2, true},
+                          {2000, 2496, 3, false}, {100, 3000, 3, true},  {2700, 600, 2, true}, {2736, 0, 2, false}};
+    for (const Spot& s : spots)
+        EXPECT_EQ(field.Check_Cutting_Allow_Monster(s.X, s.Y, s.Id), s.Allowed) << s.X << "," << s.Y << " " << s.Id;
+    EXPECT_EQ(field.Get_Zones().size(), 4u);
 }
 
-TEST_F(BattleField_Loading, AMissingLayerSectionStopsConstruction) {
-    files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(), BF_Fixture::Element(BG, 1, "grass.xml")));
-    const std::string description =
-        files.Write_Description("<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background>");
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }),
-              "From BattleField Constructor, Error While Trying To Find Map: Environment From Map File: " + description);
-}
-
-TEST_F(BattleField_Loading, TheFolderOfAMappingSectionIsRequired) {
-    files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    const std::string description =
-        files.Write_Description("<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) +
-                                "</Background><Environment/>");
-    const std::string expected = "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Error: "
-                                 "BF_BG_Sprite_Mapping_File_Default_Folder Not Found Or Empty In File: " +
-                                 files.Path("mapping.xml");
-
-    files.Write_Mapping(files.Section(BG, "", BF_Fixture::Element(BG, 1, "grass.xml")));
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }), expected);
-
-    files.Write_Mapping(files.Section(BG, nullptr, BF_Fixture::Element(BG, 1, "grass.xml")));
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }), expected);
-
-    // The folder must come first: the elements before it are passed over.
-    files.Write_Mapping("<" + std::string(BG) + ">" + BF_Fixture::Element(BG, 1, "grass.xml") + "<" + BG +
-                        "_File_Default_Folder>" + files.folder + "</" + BG + "_File_Default_Folder></" + BG + ">");
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }),
-              "From BattleField Constructor, Sprite Id 1 Of Map: Background At 0, 0 Is Not Bound In Mapping: "
-              "BF_BG_Sprite_Mapping Of File: " + files.Path("mapping.xml"));
-}
-
-TEST_F(BattleField_Loading, DuplicateIdsAreRefusedOnlyWhenTheMapUsesThem) {
+TEST_F(BattleField_Loading, MappingErrorsNameTheFileAndWhatIsWrong) {
     files.Write_Sprite("grass", "Grass", 32, 32, 1);
     files.Write_Sprite("sand", "Sand", 32, 32, 2);
-    const std::string description = files.Write_Description(
-        "<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background><Environment></Environment>");
+    const std::string mapping = files.Path("mapping.xml");
+    const std::string notFolder = "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Error: "
+                                  "BF_BG_Sprite_Mapping_File_Default_Folder Not Found Or Empty In File: " + mapping;
+    const std::string grass = BF_Fixture::Element(BG, 1, "grass.xml");
+    struct Row {
+        const char* Name;
+        std::string Mapping, Layers;
+        int Default_Id;
+        std::string Error;
+    };
+    const std::string ground = BF_Fixture::Sprite("Background", 0, 0, 1);
+    const std::vector<Row> rows = {
+        {"a missing layer section", files.Section(BG, files.folder.c_str(), grass), "<Background>" + ground + "</Background>",
+         0, "From BattleField Constructor, Error While Trying To Find Map: Environment From Map File: " +
+                files.Path("bf.xml")},
+        {"an empty folder", files.Section(BG, "", grass), BF_Fixture::Layers(ground, ""), 0, notFolder},
+        {"no folder", files.Section(BG, nullptr, grass), BF_Fixture::Layers(ground, ""), 0, notFolder},
+        // The folder must come first: the elements before it are passed over.
+        {"the folder after the elements",
+         "<" + std::string(BG) + ">" + grass + "<" + BG + "_File_Default_Folder>" + files.folder + "</" + BG +
+             "_File_Default_Folder></" + BG + ">",
+         BF_Fixture::Layers(ground, ""), 0,
+         "From BattleField Constructor, Sprite Id 1 Of Map: Background At 0, 0 Is Not Bound In Mapping: "
+         "BF_BG_Sprite_Mapping Of File: " + mapping},
+        {"an id bound twice", files.Section(BG, files.folder.c_str(), grass + BF_Fixture::Element(BG, 1, "sand.xml")),
+         BF_Fixture::Layers(ground, ""), 0,
+         "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Trying To Insert An Element In "
+         "Mapping: BF_BG_Sprite_Mapping At A Type: 1 Or File: sand.xml Already In Use! Plz Check Your Mapping "
+         "File."},
+        {"a placed sprite not bound", files.Section(BG, files.folder.c_str(), grass),
+         BF_Fixture::Layers(ground, BF_Fixture::Sprite("Environment", 40, 80, 3)), 0,
+         "From BattleField Constructor, Sprite Id 3 Of Map: Environment At 40, 80 Is Not Bound In Mapping: "
+         "BF_Env_Sprite_Mapping Of File: " + mapping},
+        {"the default ground not bound", files.Section(BG, files.folder.c_str(), grass),
+         BF_Fixture::Layers(ground, ""), 6,
+         "From BattleField Constructor, Default BG Sprite Id 6 Is Not Bound In Mapping: BF_BG_Sprite_Mapping Of "
+         "File: " + mapping},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        files.Write_Mapping(row.Mapping);
+        const std::string description = files.Write_Description(row.Layers, row.Default_Id);
+        EXPECT_EQ(Thrown([&] { BattleField field(description); }), row.Error);
+    }
+}
 
-    files.Write_Mapping(files.Section(
-        BG, files.folder.c_str(), BF_Fixture::Element(BG, 1, "grass.xml") + BF_Fixture::Element(BG, 1, "sand.xml")));
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }),
-              "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Trying To Insert An Element In "
-              "Mapping: BF_BG_Sprite_Mapping At A Type: 1 Or File: sand.xml Already In Use! Plz Check Your Mapping "
-              "File.");
-
+TEST_F(BattleField_Loading, OnlyTheSpritesTheMapUsesAreLoadedAndTheDefaultGround) {
+    files.Write_Sprite("grass", "Grass", 32, 32, 1);
+    files.Write_Sprite("earth", "Earth", 16, 16, 2);
     // Id 5 is not on the map: neither the duplicate nor the missing files matter, they are never opened.
     files.Write_Mapping(files.Section(BG, files.folder.c_str(),
                                       BF_Fixture::Element(BG, 5, "missing.xml") + BF_Fixture::Element(BG, 1, "grass.xml") +
-                                          BF_Fixture::Element(BG, 5, "also_missing.xml")) +
+                                          BF_Fixture::Element(BG, 5, "also_missing.xml") +
+                                          BF_Fixture::Element(BG, 4, "earth.xml")) +
                         files.Section(ENV, files.folder.c_str(), BF_Fixture::Element(ENV, 9, "nowhere.xml")));
-    BattleField field(description);
-    EXPECT_EQ(field.Get_BG_Mapping().size(), 1u);
-    EXPECT_EQ(field.Get_BG_Mapping().at(1)->Get_Type(), "Grass");
-    EXPECT_TRUE(field.Get_Env_Mapping().empty());
-}
+    BattleField plain(Grass_Field());
+    EXPECT_EQ(plain.Get_BG_Mapping().size(), 1u);
+    EXPECT_EQ(plain.Get_BG_Mapping().at(1)->Get_Type(), "Grass");
+    EXPECT_TRUE(plain.Get_Env_Mapping().empty());
 
-TEST_F(BattleField_Loading, DefaultGroundIsLoadedEvenWhenNoSpriteUsesIt) {
-    files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    files.Write_Sprite("earth", "Earth", 16, 16, 2);
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(),
-                                      BF_Fixture::Element(BG, 1, "grass.xml") + BF_Fixture::Element(BG, 4, "earth.xml")));
-    // Neither section of the mapping file has to exist for a layer without sprites.
-    BattleField field(files.Write_Description(
-        "<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background><Environment/>", 4));
+    // The default ground is loaded even when no sprite uses it.
+    BattleField field(Grass_Field(4));
     ASSERT_EQ(field.Get_BG_Mapping().size(), 2u);
     EXPECT_EQ(field.Get_BG_Mapping().at(4)->Get_Type(), "Earth");
-    EXPECT_TRUE(field.Get_Env_Mapping().empty());
 }
 
 TEST_F(BattleField_Loading, SpritesAtOnePlaceAreAllKeptInFileOrder) {
     files.Write_Sprite("grass", "Grass", 32, 32, 1);
     files.Write_Sprite("sand", "Sand", 32, 32, 2);
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(),
-                                      BF_Fixture::Element(BG, 2, "sand.xml") + BF_Fixture::Element(BG, 1, "grass.xml")));
-    BattleField field(files.Write_Description("<Background>" + BF_Fixture::Sprite("Background", 10, 10, 2) +
-                                              BF_Fixture::Sprite("Background", 10, 10, 1, 1, 1) +
-                                              BF_Fixture::Sprite("Background", 10, 10, 2, 1, 0) +
-                                              "</Background><Environment/>"));
+    files.Write_Mapping({{2, "sand"}, {1, "grass"}}, {});
+    BattleField field(files.Write_Description(BF_Fixture::Layers(BF_Fixture::Sprite("Background", 10, 10, 2) +
+                                                                     BF_Fixture::Sprite("Background", 10, 10, 1, 1, 1) +
+                                                                     BF_Fixture::Sprite("Background", 10, 10, 2, 1, 0),
+                                                                 "")));
     const auto range = field.Get_BG_Layer().equal_range(std::make_pair(10, 10));
     std::vector<int> ids;
     for (auto it = range.first; it != range.second; ++it)
@@ -180,31 +159,11 @@ TEST_F(BattleField_Loading, SpritesAtOnePlaceAreAllKeptInFileOrder) {
     EXPECT_EQ(ids, (std::vector<int>{2, 1, 2}));
 }
 
-TEST_F(BattleField_Loading, PlacedSpritesMustBeBoundInTheMapping) {
-    files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(), BF_Fixture::Element(BG, 1, "grass.xml")));
-    const std::string description = files.Write_Description("<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) +
-                                                            "</Background><Environment>" +
-                                                            BF_Fixture::Sprite("Environment", 40, 80, 3) +
-                                                            "</Environment>");
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }),
-              "From BattleField Constructor, Sprite Id 3 Of Map: Environment At 40, 80 Is Not Bound In Mapping: "
-              "BF_Env_Sprite_Mapping Of File: " + files.Path("mapping.xml"));
-
-    const std::string unboundDefault = files.Write_Description(
-        "<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background><Environment/>", 6);
-    EXPECT_EQ(Thrown([&] { BattleField field(unboundDefault); }),
-              "From BattleField Constructor, Default BG Sprite Id 6 Is Not Bound In Mapping: BF_BG_Sprite_Mapping Of "
-              "File: " + files.Path("mapping.xml"));
-}
-
 TEST_F(BattleField_Loading, BadSpriteFilesNameTheFile) {
-    const std::string description = files.Write_Description(
-        "<Background>" + BF_Fixture::Sprite("Background", 0, 0, 1) + "</Background><Environment/>");
-    files.Write_Mapping(files.Section(BG, files.folder.c_str(), BF_Fixture::Element(BG, 1, "grass.xml")));
-    const std::string sprite = files.Path("grass.xml");
+    const std::string description = Grass_Field();
+    files.Write_Mapping({{1, "grass"}}, {});
     const std::string prefix = "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Error In "
-                               "BattleField_Sprite::BattleField_Sprite() Using File " + sprite + " : ";
+                               "BattleField_Sprite::BattleField_Sprite() Using File " + files.Path("grass.xml") + " : ";
 
     // No sprite file at all.
     std::string message = Thrown([&] { BattleField field(description); });

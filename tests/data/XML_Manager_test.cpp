@@ -44,6 +44,8 @@ protected:
     fs::path dir;
 };
 
+using XML_Node_Walker_Test = XML_Manager_Test;
+
 const char* const sprite_dtd =
     "<!ELEMENT Sprite (Name, Size)>\n"
     "<!ELEMENT Name (#PCDATA)>\n"
@@ -68,27 +70,20 @@ TEST_F(XML_Manager_Test, OptionsAreFoundByNameAloneFirstInDocumentOrder) {
 }
 
 TEST_F(XML_Manager_Test, ValuesAreTheLeadingNumberOrMinusOne) {
-    const std::string file = write("values.xml",
-                                   "<Root>"
-                                   "<Spaced>  42 </Spaced>"
-                                   "<Letters>abc</Letters>"
-                                   "<Trailing>12abc</Trailing>"
-                                   "<Negative>-5</Negative>"
-                                   "<Empty></Empty>"
-                                   "<Huge>4000000000</Huge>"
-                                   "</Root>");
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Spaced"), 42);
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Letters"), -1);
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Trailing"), 12);
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Negative"), -5);
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Empty"), -1);
-    // Too big for an int is no number at all.
-    EXPECT_EQ(XML_Manager::Get_Option_Value(file, "Huge"), -1);
-
-    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Spaced"), 42L);
-    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Letters"), -1L);
-    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Trailing"), 12L);
-    EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "Empty"), -1L);
+    struct Row {
+        const char* Text;
+        int Value;
+        long Long_Value;
+    };
+    // Too big for an int is no int at all.
+    const Row rows[] = {{"  42 ", 42, 42}, {"abc", -1, -1}, {"12abc", 12, 12}, {"-5", -5, -5},
+                        {"", -1, -1},     {"4000000000", -1, 4000000000L}};
+    int n = 0;
+    for (const Row& row : rows) {
+        const std::string file = write("value" + std::to_string(n++) + ".xml", std::string("<R><V>") + row.Text + "</V></R>");
+        EXPECT_EQ(XML_Manager::Get_Option_Value(file, "V"), row.Value) << row.Text;
+        EXPECT_EQ(XML_Manager::Get_Option_Value_Long(file, "V"), row.Long_Value) << row.Text;
+    }
 }
 
 TEST_F(XML_Manager_Test, MissingOptionsAndFilesGiveTheNestedTexts) {
@@ -115,9 +110,14 @@ TEST_F(XML_Manager_Test, MissingOptionsAndFilesGiveTheNestedTexts) {
 }
 
 TEST_F(XML_Manager_Test, BrokenDocumentsFailWithoutCrashing) {
+    write("Sprite.dtd", sprite_dtd);
     const std::string garbage = write("garbage.xml", "this is not xml at all");
-    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(garbage); }),
-              "Error in XML_Manager::Validate_File(): Error Parsing file: " + garbage + " w filename: " + garbage);
+    // Valid as far as it goes: only the parse error tells the end is missing.
+    const std::string cut = write("cut.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
+                                             "<Sprite>\n  <Name>Tr");
+    for (const std::string& file : {garbage, cut})
+        EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(file); }),
+                  "Error in XML_Manager::Validate_File(): Error Parsing file: " + file + " w filename: " + file);
     EXPECT_FALSE(XML_Manager::Check_Node_Exists(garbage, "A"));
 
     // A read error ends the search like the end of the document does.
@@ -194,17 +194,6 @@ TEST_F(XML_Manager_Test, RememberedAnswersFollowTheFilesAsTheyAreNow) {
     EXPECT_FALSE(XML_Manager::Check_Node_Exists(map, "Nothing"));
 }
 
-TEST_F(XML_Manager_Test, ADocumentCutShortIsNotValid) {
-    write("Sprite.dtd", sprite_dtd);
-    // Valid as far as it goes: only the parse error tells the end is missing.
-    const std::string cut = write("cut.xml",
-                                  "<?xml version=\"1.0\"?>\n"
-                                  "<!DOCTYPE Sprite SYSTEM \"Sprite.dtd\">\n"
-                                  "<Sprite>\n  <Name>Tr");
-    EXPECT_EQ(thrown([&] { XML_Manager::Validate_File(cut); }),
-              "Error in XML_Manager::Validate_File(): Error Parsing file: " + cut + " w filename: " + cut);
-}
-
 TEST_F(XML_Manager_Test, ABrokenDtdIsNamedInTheLog) {
     // Cut in half: the document is fine, its DTD is what a player has to mend.
     const std::string dtd = write("Half.dtd", std::string(sprite_dtd).substr(0, 40));
@@ -255,6 +244,41 @@ TEST_F(XML_Manager_Test, AWalkValidatesInTheSamePassWithTheVerdictsOfAValidation
     EXPECT_EQ(thrown([&] { XML_Manager::Validate_While_Walking(missing, firstOnly); }), validation(missing));
     EXPECT_NE(validation(wrong), "");
     EXPECT_NE(validation(cut), "");
+}
+
+// Read_Text walks where Text looks ahead: both must give the same text, and after Read_Text the
+// walk goes on from the element's end, so a reader of small elements sees every one of them.
+TEST_F(XML_Node_Walker_Test, ReadTextGivesWhatTextGivesAndTheWalkGoesOnAfterTheElement) {
+    const std::string file = write("values.xml", "<Root>\n"
+                                                 "  <Plain>42</Plain>\n"
+                                                 "  <Empty/>\n"
+                                                 "  <Open></Open>\n"
+                                                 "  <Mixed> 1<!-- two -->2<![CDATA[<3>]]><Inner>4<Deep>5</Deep></Inner>6 </Mixed>\n"
+                                                 "  <Spaced>   </Spaced>\n"
+                                                 "  <After>7</After>\n"
+                                                 "</Root>\n");
+    std::string looked, read;
+    {
+        XML_Node_Walker walker(file);
+        while (walker.Next())
+            // Elements inside the one read are passed over with it.
+            if (walker.Is_Element() && walker.Name() != "Root" && walker.Name() != "Inner" && walker.Name() != "Deep")
+                looked += walker.Name() + "=[" + walker.Text() + "] ";
+    }
+    {
+        XML_Node_Walker walker(file);
+        ASSERT_TRUE(walker.Opened());
+        while (walker.Next()) {
+            if (!walker.Is_Element() || walker.Name() == "Root")
+                continue;
+            const std::string name = walker.Name();
+            read += name + "=[" + walker.Read_Text() + "] ";
+            // Stopped on the element's own end (an empty element is its own).
+            EXPECT_TRUE(walker.Is_End(name)) << name;
+        }
+    }
+    EXPECT_EQ(read, looked);
+    EXPECT_EQ(read, "Plain=[42] Empty=[] Open=[] Mixed=[ 12<3>456 ] Spaced=[   ] After=[7] ");
 }
 
 } // namespace
