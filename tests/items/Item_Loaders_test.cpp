@@ -45,11 +45,12 @@ TEST_F(Item_Loaders_Test, TheShippedItemsLoadTheirValues) {
                   (std::vector<int>{s.value, s.weight, s.category, s.stackable}));
         EXPECT_FALSE(item->Is_Quest_Item());
         EXPECT_TRUE(Keyed(item->Get_Thumbnail()));
-        if (const auto* w = dynamic_cast<const Weapon*>(item.get()))
+        if (const auto* w = dynamic_cast<const Weapon*>(item.get())) {
             EXPECT_EQ((std::vector<int>{w->Get_Damage_Min(), w->Get_Damage_Max(), w->Get_Critical_Multiplier(),
                                         w->Get_Range(), w->Get_Weapon_Type(), w->Get_Weapon_Subtype(),
                                         w->Get_Class_Constant()}),
                       s.weapon);
+        }
     }
     EXPECT_EQ(Healing_Potion().Get_Bonus(), 35);
     Normal_Arrow arrow;

@@ -71,8 +71,9 @@ TEST_F(DefaultKeys, EscapeQuitsOnReleaseAltF4OnPressAndOtherKeysAreLeftAlone) {
         SDL_SetModState(static_cast<SDLMod>(p.held));
         EXPECT_EQ(keyboard.handleKeyEvent(Key(p.key, p.mod, p.key == KeyA ? 'a' : 0), p.pressed), p.used);
         EXPECT_EQ(window->getExit(), p.quits);
-        if (p.quits)
+        if (p.quits) {
             EXPECT_TRUE(MediaContext::instance().isQuitRequested());
+        }
     }
 }
 

@@ -171,10 +171,12 @@ TEST(KeyNames, NamesSavedConfigurationsAndTheGameRelyOn) {
     for (const auto& key : keys) {
         SCOPED_TRACE(key.name);
         const int number = KeyNames::number(key.name);
-        if (key.number >= 0)
+        if (key.number >= 0) {
             EXPECT_EQ(number, key.number);
-        if (key.sdl)
+        }
+        if (key.sdl) {
             EXPECT_EQ(KeyNames::toSDL(number), key.sdl);
+        }
     }
     for (int outside : {0, 232, -1})
         EXPECT_EQ(KeyNames::name(outside), "") << outside;
