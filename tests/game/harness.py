@@ -10,7 +10,6 @@ import itertools
 import os
 import re
 import shutil
-import signal
 import subprocess
 import tempfile
 import threading
@@ -157,28 +156,30 @@ _stamps = itertools.count(1000, 10)
 class Game:
     """One run of the game in a private folder on a private screen."""
 
-    def __init__(self, screen=(1024, 768), prepare=None, env=None):
+    def __init__(self, screen=(1024, 768), prepare=None, env=None, folder=None, linked=False, xvfb=None):
+        """folder: the game plays there as it is (an installed game's player folder); else in a copy of the
+        game folder, of symbolic links if linked. xvfb: a screen of the caller's."""
         self.dir = tempfile.mkdtemp(prefix="varnholt-test-")
-        self.folder = os.path.join(self.dir, "game")
-        shutil.copytree(GAME_DIR, self.folder)
-        # Files a player's own run may have left in the build folder.
-        for leftover in ("Config.ini", "GLINT_Lumen.log", "Varnholt.log", "Best_Times.txt"):
-            if os.path.exists(os.path.join(self.folder, leftover)):
-                os.remove(os.path.join(self.folder, leftover))
+        self.folder = folder or os.path.join(self.dir, "game")
+        if not folder:
+            if linked:
+                subprocess.run(["cp", "-rs", os.path.abspath(GAME_DIR), self.folder], check=True)
+            else:
+                shutil.copytree(GAME_DIR, self.folder)
+            # Files a player's own run may have left in the build folder.
+            for leftover in ("Config.ini", "GLINT_Lumen.log", "Varnholt.log", "Best_Times.txt"):
+                with contextlib.suppress(FileNotFoundError):
+                    os.remove(self.path(leftover))
         if prepare:
             prepare(self.folder)
-        self.xvfb = Xvfb(*screen)
-        self._use_screen(env)
-        self.proc = None
-
-    def _use_screen(self, env, **more):
-        self.env = dict(os.environ, DISPLAY=self.xvfb.name, SDL_AUDIODRIVER="dummy", **more, **(env or {}))
+        self.xvfb = xvfb or Xvfb(*screen)
+        self.env = {**os.environ, "DISPLAY": self.xvfb.name, "SDL_AUDIODRIVER": "dummy", **(env or {})}
         self.stdout_path, self.stderr_path = os.path.join(self.dir, "stdout.txt"), os.path.join(self.dir, "stderr.txt")
-        self._window = None
+        self.proc = self._window = None
 
     def start(self, program="varnholt", *args, cwd=None):
         # A second start must not find the first one's entries.
-        if os.path.exists(self.path("Varnholt.log")):
+        with contextlib.suppress(FileNotFoundError):
             os.remove(self.path("Varnholt.log"))
         self._window = None
         exe = program if os.path.isabs(program) else os.path.join(self.folder, program)
@@ -186,9 +187,9 @@ class Game:
             self.proc = subprocess.Popen([exe, *args], cwd=cwd or self.folder, env=self.env, stdout=out, stderr=err)
         return self
 
-    def started(self, *args):
+    def started(self, *args, **where):
         """Started and playing: its keys are the game's from here on."""
-        self.start(*args)
+        self.start(*args, **where)
         self.wait_log(STARTED)
         return self
 
@@ -203,7 +204,7 @@ class Game:
 
     def kill(self):
         if self.running():
-            self.proc.send_signal(signal.SIGKILL)
+            self.proc.kill()
             self.proc.wait()
 
     def quit(self, test, press=lambda game: game.key("alt+F4")):
@@ -236,17 +237,12 @@ class Game:
         return os.path.join(self.folder, name)
 
     def read(self, name):
-        try:
-            with open(self.path(name), encoding="utf-8", errors="replace") as f:
-                return f.read()
-        except FileNotFoundError:
-            return ""
+        with contextlib.suppress(FileNotFoundError), open(self.path(name), encoding="utf-8", errors="replace") as f:
+            return f.read()
+        return ""
 
     def game_log(self):
         return self.read("Varnholt.log")
-
-    def media_log(self):
-        return self.read("GLINT_Lumen.log")
 
     def stdout(self):
         return self.read(self.stdout_path)
@@ -288,19 +284,16 @@ class Game:
         finally:
             d.close()
 
-    def close_window(self):
-        """Asks the window to close as a window manager would (WM_DELETE_WINDOW)."""
-        with self._x() as (d, window):
-            event = protocol.event.ClientMessage(window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
-                                                 data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-            window.send_event(event, event_mask=X.NoEventMask)
-
     def close_and_wait(self, timeout=TIMEOUT):
-        """Closes the window and returns the exit code; asks again if the first request is missed."""
+        """Closes the window as a window manager would (WM_DELETE_WINDOW) and returns the exit code; asks again
+        if the first request is missed."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if self.running():
-                self.close_window()
+                with self._x() as (d, window):
+                    window.send_event(protocol.event.ClientMessage(
+                        window=window, client_type=d.intern_atom("WM_PROTOCOLS"),
+                        data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])), X.NoEventMask)
             try:
                 return self.proc.wait(min(3, max(0.1, deadline - time.monotonic())))
             except subprocess.TimeoutExpired:
@@ -403,8 +396,7 @@ def differing_pixels(shot, shot_region, reference, reference_region, fuzz="6%"):
 
 def changed(a, b, region, fuzz="6%"):
     """The share of the region's pixels that differ between two pictures."""
-    w, h, _, _ = region
-    return differing_pixels(a, region, b, region, fuzz) / float(w * h)
+    return differing_pixels(a, region, b, region, fuzz) / float(region[0] * region[1])
 
 
 def find(picture, patch, area):
@@ -424,15 +416,14 @@ def scrolled(before, after, reach=300):
     Two pieces of ground above and below the hero (clear of the bars) are looked for in after; the one
     that matches best wins, so a passer-by spoiling one piece does not spoil the answer."""
     width, height = image_size(before)
-    best = None
-    x = width // 2 - 24
+    x, found = width // 2 - 24, []
     for y in (120, height - 130):
         fx, fy, error = find(after, crop(before, (48, 48, x, y)), (48 + 2 * reach, 64, x - reach, y - 8))
-        if best is None or error < best[2]:
-            best = (fx - x, fy - y, error)
-    if best[2] > 0.05:
-        raise AssertionError(f"the ground of {before} is nowhere in {after} (error {best[2]})")
-    return best[0], best[1]
+        found.append((error, fx - x, fy - y))
+    error, dx, dy = min(found)
+    if error > 0.05:
+        raise AssertionError(f"the ground of {before} is nowhere in {after} (error {error})")
+    return dx, dy
 
 
 def victory_window(picture):

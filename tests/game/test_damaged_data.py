@@ -15,9 +15,7 @@ import os
 import queue
 import random
 import shutil
-import subprocess
 import sys
-import tempfile
 import time
 import unittest
 
@@ -26,7 +24,7 @@ from harness import GAME_DIR, STARTED, Game, Xvfb, default_config, edit, victory
 
 KINDS = ("deleted", "truncated", "corrupted")
 # About a minute of a plain build's games on two workers.
-SAMPLE = 90
+SAMPLE = 60
 # Files the game writes; the executable is not data.
 WRITTEN = {"Config.ini", "GLINT_Lumen.log", "Varnholt.log", "Best_Times.txt", "varnholt"}
 # A slow (sanitized) game on a busy machine takes a while to load; a hang takes forever.
@@ -64,25 +62,19 @@ class Case(Game):
 
     def __init__(self, xvfb, relative, kind):
         self.relative, self.kind = relative, kind
-        self.dir = tempfile.mkdtemp(prefix="varnholt-damage-")
-        self.folder = os.path.join(self.dir, "game")
-        # Symbolic links for everything: only the damaged file is a file of its own.
-        subprocess.run(["cp", "-rs", os.path.abspath(GAME_DIR), self.folder], check=True)
-        for leftover in WRITTEN - {"varnholt"}:
-            if os.path.lexists(self.path(leftover)):
-                os.remove(self.path(leftover))
         # What the test wrote is not what the game said.
-        self.ours = {self.path("Config.ini")}
-        with open(self.path("Config.ini"), "w") as f:
+        self.ours = set()
+        # Symbolic links for everything: only the damaged file is a file of its own.
+        super().__init__(prepare=self._damage, linked=True, xvfb=xvfb)
+
+    def _damage(self, folder):
+        with open(self._own("Config.ini"), "w") as f:
             f.write(default_config(WIDTH, HEIGHT, fullscreen=0))
-        if relative == "Credits.txt":
+        if self.relative == "Credits.txt":
             # The credits follow a victory: an empty field is won a second after the start.
             for key in ("INITIAL_MONSTERS", "MAX_MONSTERS_SIMULTANEOUSLY"):
                 edit(self._own("Config/Dev_Config.ini"), rf"(?m)^{key} = \d+", f"{key} = 0")
-        damage(self._own(relative), kind, relative + kind)
-        self.xvfb = xvfb
-        self._use_screen(None)
-        self.proc = None
+        damage(self._own(self.relative), self.kind, self.relative + self.kind)
 
     def _own(self, relative):
         """The file as a copy of its own rather than a link into the built game."""
@@ -114,18 +106,16 @@ class Case(Game):
             result = f"FAIL: {type(e).__name__}: {e}"
         finally:
             self.kill()
-        if not result.startswith("FAIL"):
-            shutil.rmtree(self.dir, ignore_errors=True)
-            return result
-        try:
-            said = "\n".join("    " + line for line in self.said().splitlines()[-12:]) or "    (nothing)"
-        except OSError as e:
-            said = f"    (nothing readable: {e})"
-        if os.environ.get("VARNHOLT_KEEP_TEST_DIRS"):
+        if result.startswith("FAIL"):
+            try:
+                result += "; the game said, last:\n" + "\n".join("    " + s for s in self.said().splitlines()[-12:])
+            except OSError as e:
+                result += f"; nothing readable: {e}"
+        if result.startswith("FAIL") and os.environ.get("VARNHOLT_KEEP_TEST_DIRS"):
             print(f"kept {self.dir}")
         else:
             shutil.rmtree(self.dir, ignore_errors=True)
-        return f"{result}; the game said, last:\n{said}"
+        return result
 
     def _run(self):
         self.start()
@@ -189,8 +179,9 @@ class DamagedData(unittest.TestCase):
             cases = cases[::every]
         else:
             credits = [case for case in cases if case[0] == "Credits.txt"]
-            size = int(os.environ.get("VARNHOLT_DAMAGE_SAMPLE", SAMPLE))
-            cases = credits + random.Random(18).sample([c for c in cases if c not in credits], size - len(credits))
+            others = [case for case in cases if case not in credits]
+            size = min(int(os.environ.get("VARNHOLT_DAMAGE_SAMPLE", SAMPLE)), len(cases)) - len(credits)
+            cases = credits + random.Random(18).sample(others, size)
         workers = max(1, int(os.environ.get("VARNHOLT_DAMAGE_WORKERS", "2")))
 
         screens = queue.Queue()

@@ -24,8 +24,7 @@ CENTRE, MENU = centred(240, 140), centred(560, 440)
 
 
 def setting(text, key):
-    match = re.search(rf"^{key} = (.*)$", text, flags=re.M)
-    return match.group(1) if match else None
+    return re.search(rf"(?m)^{key} = (.*)$", text).group(1)
 
 
 def saved(game, line):
@@ -62,23 +61,19 @@ class Screens(unittest.TestCase):
             keep_picture(inventory, "inventory.png", centred(820, 650))
             keep_picture(characteristics, "characteristics.png", centred(400, 240))
 
-            # The escape menu (focus on Back), Options (Down), each option screen and back.
+            # The escape menu (focus on Back), Options (Down), each option screen and back; the first key button
+            # captured, then cancelled with Ctrl+C, and Up to Cancel.
             screens = []
             for name, keys in [("escape", ["Escape"]), ("options", ["Down", "Return"]), ("sound", ["Return"]),
                                ("video", ["Escape", "Down", "Return"]),
-                               ("inputs", ["Escape", "Down", "Down", "Return"])]:
+                               ("inputs", ["Escape", "Down", "Down", "Return"]), ("inputs-capture", ["Down", "Return"]),
+                               ("options again", ["ctrl+c", "Up", "Return"]), ("escape again", ["Escape"])]:
+                if keys[0] == "ctrl+c":
+                    game.key(keys.pop(0))
                 game.press(*keys)
-                screens.append((name, game.frame()))
-            # The first key button, captured (no F12 then: it could be the key), then cancelled with Ctrl+C;
-            # Up goes to Cancel.
-            game.press("Down", "Return")
-            screens.append(("capture", game.shot_until(lambda s: changed(screens[-1][1], s, CENTRE) > 0.02,
-                                                       "the key capture")))
-            game.key("ctrl+c")
-            game.press("Up", "Return")
-            screens.append(("options again", game.frame()))
-            game.press("Escape")
-            screens.append(("escape again", game.frame()))
+                # No F12 while a key is captured: it could be the key.
+                screens.append((name, game.shot_until(lambda s: changed(screens[-1][1], s, CENTRE) > 0.02, name)
+                                if name == "inputs-capture" else game.frame()))
             game.press("Escape")
             self.assertLess(changed(playing, game.frame(), CENTRE), 0.15, "the menu did not close")
 
@@ -86,9 +81,8 @@ class Screens(unittest.TestCase):
                 self.assertGreater(changed(playing, picture, CENTRE), 0.25, f"no menu on screen at {name}")
             for (name_a, a), (name_b, b) in zip(screens, screens[1:]):
                 self.assertGreater(changed(a, b, CENTRE), 0.02, f"{name_a} and {name_b} look the same")
-            for name, picture in screens[:5]:
+            for name, picture in screens[:6]:
                 keep_picture(picture, f"menu-{name}.png", MENU)
-            keep_picture(screens[5][1], "menu-inputs-capture.png", MENU)
             self.assertEqual(game.read("Config.ini"), config)
 
             # Quit Game, then the dialog, which opens on Cancel: Exit To Desktop is just before it.

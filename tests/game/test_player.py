@@ -75,10 +75,8 @@ class Quitting(unittest.TestCase):
             game.key("alt+F4")
 
         def held(game):
-            window = str(game.window_id())
-            game._xdotool("keydown", "--window", window, "alt")
-            game._xdotool("key", "--window", window, "F4")
-            game._xdotool("keyup", "--window", window, "alt")
+            with game.holding("Alt_L"):
+                game.press("F4")
 
         with Game(prepare=world(WIDTH, HEIGHT)) as game:
             for attempt, press in enumerate([at_once, held] * 10):
