@@ -1,15 +1,14 @@
-"""The autopilot plays the real game: a short game won and signed in the best times, and a stretch of play
-with monsters coming five times a second, bags crumbling and the status line resetting all the time. Both
-end cleanly, and under the sanitized builds with no report."""
+"""The autopilot plays the real game: a short game won and signed in the best times, ending cleanly, and
+under the sanitized builds with no report."""
 
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import Game, keep_picture, world  # noqa: E402
+from harness import Game, world  # noqa: E402
 
-# Timers at work all the time: short erosion, short status resets.
+# Timers at work all the time: short erosion, short status resets (the soak's too).
 BUSY = dict(CHECK_DROPS_EROSION=500, DROP_TIME_BF4_EROSION=3, RESET_STATUS_MSG_INTERVAL=300, BOW_DROP=1)
 
 
@@ -29,19 +28,6 @@ class Autopilot(unittest.TestCase):
             self.assertRegex(game.read("Best_Times.txt"), r"^Autopilot Killed 4 Monsters in: (\d+mn )?\d+s\n$")
             self.assertIn("Victory: the window is open", game.stdout())
             game.ended_cleanly(self)
-
-    def test_play_goes_on_cleanly_while_monsters_come_five_times_a_second(self):
-        prepare = world(INITIAL_MONSTERS=3, MAX_MONSTERS_SIMULTANEOUSLY=4, MONSTERS_GENERATION_INTERVAL=200, **BUSY)
-        with Game(prepare=prepare, env={"VARNHOLT_SEED": "8"}) as game:
-            game.started("varnholt-autoplay", "--seconds", "120")
-            game.wait_log("Generate Monsters ", count=100, timeout=300)
-            keep_picture(game.screenshot("autopilot.png"), "autopilot.png", (480, 360, 272, 204))
-            game.wait_exit(600)
-            self.assertRegex(game.stdout().strip().split("\n")[-1],
-                             r"^(Out of time|Death) after .* of play: [1-9]\d* monsters killed, ")
-            log = game.ended_cleanly(self)
-            # The timers worked as hard as asked: about five generations a second.
-            self.assertGreater(log.count("Generate Monsters "), 100)
 
 
 if __name__ == "__main__":
