@@ -26,8 +26,9 @@ namespace {
 
 // --- Against the battlefield ---
 
-// Lakes (skeletons may not enter; the generic character goes anywhere),
-// grass, a wall whose box is not its picture, a bush anyone may pass.
+// Lakes a skeleton may not enter and a wall whose box is not its picture. The shipped field's
+// sweep in Differential_test.cpp meets touching boxes, empty boxes, allowed areas and every
+// terrain rule by the thousands; these rows are the rules themselves, and a layout it lacks.
 class Battlefield_Collisions : public ::testing::Test {
 protected:
     void SetUp() override { Characters_Map::Instance().Clear(); }
@@ -41,9 +42,7 @@ protected:
         // a cell further on in layer order whose box reaches back over it.
         Ground(730, 130, 32, 32),
         {false, 740, 200, -50, -140, 100, 200, "Lake"},
-        Ground(1200, 100, 32, 32, "Grass"),
         {true, 1000, 100, 0, 10, 32, 20, "Wall"},
-        Scenery(1100, 100, 32, 32, "Small_Vegetal"),
     }};
 };
 
@@ -61,13 +60,11 @@ TEST_F(Battlefield_Collisions, Scenarios) {
     const Character_Kind skeleton = Character_Kind::Monster_Skeleton, player = Character_Kind::Player;
     const Rect small(500, 500, 100, 100);
     const std::vector<BF_Scenario> scenarios = {
-        {"touching an edge is no collision", skeleton, Rect(68, 100, 32, 32), true, true, Rect(68, 100, 32, 32)},
-        {"touching a corner is no collision", skeleton, Rect(68, 68, 32, 32), true, true, Rect(68, 68, 32, 32)},
+        {"touching is no collision", skeleton, Rect(68, 100, 32, 32), true, true, Rect(68, 100, 32, 32)},
         {"a square overlap goes out sideways, to the near side", skeleton, Rect(90, 90, 32, 32), true, false,
          Rect(68, 90, 32, 32)},
         {"an overlap past the middle goes out the far side", skeleton, Rect(125, 100, 32, 32), true, false,
          Rect(132, 100, 32, 32)},
-        {"a wide overlap goes out downward", skeleton, Rect(100, 125, 32, 32), true, false, Rect(100, 132, 32, 32)},
         {"a wide overlap goes out upward", skeleton, Rect(100, 80, 32, 32), true, false, Rect(100, 68, 32, 32)},
         {"the second cell is tested against the moved box", skeleton, Rect(410, 120, 20, 20), true, false,
          Rect(380, 132, 20, 20)},
@@ -76,27 +73,14 @@ TEST_F(Battlefield_Collisions, Scenarios) {
         {"scenery collides through its box, not its picture", skeleton, Rect(1005, 100, 10, 10), true, true,
          Rect(1005, 100, 10, 10)},
         {"scenery pushes out of its box", skeleton, Rect(1005, 105, 10, 10), true, false, Rect(1005, 100, 10, 10)},
-        {"small scenery never blocks", player, Rect(1105, 105, 10, 10), true, true, Rect(1105, 105, 10, 10)},
-        {"nor without correction", player, Rect(1105, 105, 10, 10), false, true, Rect(1105, 105, 10, 10)},
-        {"an allowed ground never collides: a skeleton on grass", skeleton, Rect(1205, 105, 10, 10), true, true,
-         Rect(1205, 105, 10, 10)},
-        {"nor without correction", skeleton, Rect(1205, 105, 10, 10), false, true, Rect(1205, 105, 10, 10)},
-        {"an allowed ground never collides: anyone on a lake", Character_Kind::Character, Rect(105, 105, 10, 10),
-         true, true, Rect(105, 105, 10, 10)},
-        {"an empty box meets nothing", skeleton, Rect(110, 110, 0, 0), true, true, Rect(110, 110, 0, 0)},
         {"without correction, blocked and left as it was", skeleton, Rect(90, 90, 32, 32), false, false,
          Rect(90, 90, 32, 32)},
-        {"without correction, free", skeleton, Rect(10, 10, 20, 20), false, true, Rect(10, 10, 20, 20)},
         {"half out of the field: clamped in, false with nothing else met", skeleton, Rect(-10, 300, 20, 20), true,
          false, Rect(0, 300, 20, 20)},
-        {"past the far edge: clamped in", skeleton, Rect(1990, 990, 20, 20), true, false, Rect(1980, 980, 20, 20)},
         {"out of the field without correction: false, untouched", skeleton, Rect(1990, 10, 20, 20), false, false,
          Rect(1990, 10, 20, 20)},
         // A smaller allowed area.
-        {"inside an area", player, Rect(520, 520, 20, 20), true, true, Rect(520, 520, 20, 20), small},
         {"exactly on its far edges", player, Rect(580, 580, 20, 20), false, true, Rect(580, 580, 20, 20), small},
-        {"one pixel over its right edge", player, Rect(581, 520, 20, 20), false, false, Rect(581, 520, 20, 20), small},
-        {"one pixel over its top edge", player, Rect(520, 499, 20, 20), false, false, Rect(520, 499, 20, 20), small},
         {"over its right edge and above", player, Rect(590, 450, 20, 20), true, false, Rect(580, 500, 20, 20), small},
     };
     for (const BF_Scenario& s : scenarios) {

@@ -144,21 +144,6 @@ TEST_F(BattleField_Loading, OnlyTheSpritesTheMapUsesAreLoadedAndTheDefaultGround
     EXPECT_EQ(field.Get_BG_Mapping().at(4)->Get_Type(), "Earth");
 }
 
-TEST_F(BattleField_Loading, SpritesAtOnePlaceAreAllKeptInFileOrder) {
-    files.Write_Sprite("grass", "Grass", 32, 32, 1);
-    files.Write_Sprite("sand", "Sand", 32, 32, 2);
-    files.Write_Mapping({{2, "sand"}, {1, "grass"}}, {});
-    BattleField field(files.Write_Description(BF_Fixture::Layers(BF_Fixture::Sprite("Background", 10, 10, 2) +
-                                                                     BF_Fixture::Sprite("Background", 10, 10, 1, 1, 1) +
-                                                                     BF_Fixture::Sprite("Background", 10, 10, 2, 1, 0),
-                                                                 "")));
-    const auto range = field.Get_BG_Layer().equal_range(std::make_pair(10, 10));
-    std::vector<int> ids;
-    for (auto it = range.first; it != range.second; ++it)
-        ids.push_back(it->second->Id);
-    EXPECT_EQ(ids, (std::vector<int>{2, 1, 2}));
-}
-
 TEST_F(BattleField_Loading, BadSpriteFilesNameTheFile) {
     const std::string description = Grass_Field();
     files.Write_Mapping({{1, "grass"}}, {});

@@ -129,8 +129,7 @@ TEST_F(Character_Animation_Test, RefusesFilesItCannotPlay) {
     // Read as it stood, an empty name is the folder itself: the error would name no file at all.
     files.Name("blank", "");
     EXPECT_EQ(Load_Error("blank"), Prefix + "Empty blank In File " + files.Description());
-    files.Write("bare.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"animation.dtd\">\n<Animation>" +
-                                Tag("Animation_TS_Filename", "") + Tag("Frames", 1) + size + "</Animation>\n");
+    files.Write("bare.xml", bf_test::Xml("Animation", Tag("Animation_TS_Filename", "") + Tag("Frames", 1) + size));
     files.Name("bare", "bare.xml");
     EXPECT_EQ(Load_Error("bare"), Prefix + "Empty Animation_TS_Filename In File " + files.folder + "bare.xml");
 }

@@ -426,14 +426,3 @@ TEST_F(Character_Animations_Center_Test, FailuresAreLoggedAndLeaveTheCharacterSt
               std::string::npos)
         << log.str();
 }
-
-TEST_F(Character_Animations_Center_Test, AnOwningCentreDeletesSharedSheetsOnce) {
-    Character_Animation* stop = Load("own_stop", Sheet{});
-    Character_Animation* death = Load("own_death", Sheet{});
-    // Under the sanitizer builds a second deletion of the shared stop sheet fails here.
-    Centre owning(&hero, nullptr, stop, stop, stop, stop, stop, nullptr, death, true);
-    owning.Clean_Character_Animations_Center();
-    EXPECT_EQ(owning.Get_Stop(), nullptr);
-    EXPECT_EQ(owning.Get_Walk(), nullptr);
-    EXPECT_EQ(owning.Get_Death(), nullptr);
-}

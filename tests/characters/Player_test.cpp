@@ -133,6 +133,7 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
         infos.CH_Inventory->Add(new Apprentice_Sword());
     }
     hero->Interpret_DrawnWeapon(infos.CH_Inventory->Draw_Melee_Weapon());
+    EXPECT_EQ(infos.Animation_Center, hero->Get_Style_Center(Player::One_Handed_Sword));
     EXPECT_EQ(Stats().Damage_Max, Stats().Base_Damage + infos.CH_Inventory->Get_Drawn_Damage_Max());
     EXPECT_GT(Stats().Damage_Max, Stats().Base_Damage);
     hero->Hide_Weapon();
