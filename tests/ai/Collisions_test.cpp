@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,6 @@ using bf_test::Thrown;
 using GLINT::SDL::Rect;
 using reference::Ground;
 using reference::Kind_Character;
-using reference::Scenery;
 using reference::Text;
 
 namespace {
@@ -92,18 +90,6 @@ TEST_F(Battlefield_Collisions, Scenarios) {
         EXPECT_EQ(AI::Manage_Collisions_BF(*field, character, s.Correct), s.Result);
         EXPECT_EQ(Text(character.Infos().Collision_Rect), Text(s.Expected));
     }
-}
-
-TEST_F(Battlefield_Collisions, ErrorsOfTheTerrainTestAreChained) {
-    class Failing : public Kind_Character {
-    public:
-        Failing() : Kind_Character(Character_Kind::Player) {}
-        bool Check_BG_Type_Allowed(const std::string&) override { throw std::runtime_error("no ground rule"); }
-    } character;
-    character.Place(0, 0, 0, 0, 20, 20);
-    character.Infos().Collision_Rect = Rect(105, 105, 10, 10);
-    EXPECT_EQ(Thrown([&] { AI::Manage_Collisions_Full(character, *field, true); }),
-              "Error In AI::Manage_Collisions_Full() : Error In AI::Manage_Collisions_BF() : no ground rule");
 }
 
 // --- Against the other characters, and their register ---

@@ -117,11 +117,6 @@ TEST_F(Character_Description_Test, ADescriptionFillsTheTemplateAndAStopSheetStan
         one.Infos().Life_State = 0;
         one.Behavior(*field);
         EXPECT_EQ(one.Infos().Life_State, -2);
-        // A second character on the same spot is refused by the register.
-        Character two;
-        EXPECT_EQ(ch_test::Error_Of([&] { two.Set_Character_Base_Infos(*infos); }),
-                  "From Character::Set_Character_Base_Infos(), From AI::Fill_Collision_Map(), Failed To Insert Element "
-                  "@: ( 100, 100) In Characters_Map. The Collision Management At Creation Must Have Failed...");
     }
 
     // Reach against velocity: the larger wins.

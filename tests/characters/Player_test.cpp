@@ -43,7 +43,6 @@ TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameRegistersAndEndsTheGameDead) {
         EXPECT_EQ(hero->Get_Style_Center(Player::Weapon_Style(style)) != nullptr,
                   style == Player::One_Handed_Sword || style == Player::Bow)
             << style;
-    EXPECT_EQ(hero->Get_Bar(3), Rect(0, 42, 160, 14));
 
     // A dead hero ends the game.
     GLINT::SDL::RGBSurface screen(64, 64, 32);

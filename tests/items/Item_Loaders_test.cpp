@@ -35,34 +35,24 @@ TEST_F(Item_Loaders_Test, ColourKeyAndFrameIntervalFollowTheFile) {
     }
 }
 
+// A file cut short or deleted is refused by name in the damaged-data sweep; these are whole files
+// the loaders must refuse.
 TEST_F(Item_Loaders_Test, ARefusedFileIsNamedInTheError) {
-    const std::string lostTileset = Tag("Flight", Tag("TS_Frame_Interval", "16") + Tag("TS_Velocity", "10") +
-                                                      Tag("TS_Filename", "Data/Items/No_Such.png") +
-                                                      Tag("TS_Width", "32") + Tag("TS_Height", "32"));
-    const auto item = [](const std::string& f) { Item().Create_From_File(f); };
-    struct Scenario {
+    const struct {
         const char* name;
         std::string file;
         std::function<void(const std::string&)> load;
         std::string prefix, cause;
     } scenarios[] = {
-        {"not XML", files.Write("broken.xml", "<Item><Name>"), item, "Exception In Item::Create_From_File(",
-         "Validate_File"},
         {"no Weight", Write_Item(files, "light.xml", Tag("Name", "L") + Tag("Value", "1") +
                                                          Tag("Thunbnail_Name", "Data/Items/Normal_Arrow_TB.png")),
-         item, "Exception In Item::Create_From_File(", "isn't valid"},
-        {"missing thumbnail picture",
-         Write_Item(files, "ghost.xml", Tag("Name", "G") + Tag("Value", "1") +
-                                            Tag("Thunbnail_Name", "Data/Items/No_Such.png") + Tag("Weight", "1")),
-         item, "Exception In Item::Create_From_File(", ""},
+         [](const std::string& f) { Item().Create_From_File(f); }, "Exception In Item::Create_From_File(",
+         "isn't valid"},
         {"weapon without weapon values", Write_Item(files, "stick.xml", Item_Keys("Stick")),
          [](const std::string& f) { Weapon().Create_From_File(f); }, "Exception In Weapon::Create_From_File(",
          "Option: Damage_Max Not Found"},
-        {"arrow with a missing tileset", Write_Item(files, "dart.xml", Item_Keys("Dart") + lostTileset),
-         [](const std::string& f) { Projectile().Create_From_File(f); },
-         "Exception In Projectile::Create_From_File(", "Exception In Flying::Create_From_File("},
     };
-    for (const Scenario& s : scenarios) {
+    for (const auto& s : scenarios) {
         const std::string message = Error_Of([&] { s.load(s.file); });
         EXPECT_EQ(message.rfind(s.prefix + s.file + "): ", 0), 0u) << s.name << ": " << message;
         EXPECT_NE(message.find(s.cause), std::string::npos) << s.name << ": " << message;
