@@ -14,7 +14,7 @@
 #include "characters/Character_Animations_Center.hpp"
 #include "characters/Animation_Fixture.hpp"
 
-using bf_test::Thrown;
+using bf_test::Error_Of;
 using GLINT::SDL::Rect;
 using reference::Ground;
 using reference::Kind_Character;
@@ -211,7 +211,7 @@ TEST_F(Register, AnOccupiedPlaceIsRefusedWithItsMessage) {
     Kind_Character newcomer(Character_Kind::Monster_Worm);
     const auto enter = [&](int x, int y) {
         newcomer.Place(x, y, 0, 0, 10, 10);
-        return Thrown([&] { AI::Fill_Collision_Map(newcomer.Infos().X, newcomer.Infos().Y, &newcomer); });
+        return Error_Of([&] { AI::Fill_Collision_Map(newcomer.Infos().X, newcomer.Infos().Y, &newcomer); });
     };
     EXPECT_EQ(enter(100, 200), "From AI::Fill_Collision_Map(), Failed To Insert Element @: ( 100, 200) In "
                                "Characters_Map. The Collision Management At Creation Must Have Failed...");

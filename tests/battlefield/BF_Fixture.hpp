@@ -27,12 +27,12 @@ const char* const ENV = "BF_Env_Sprite_Mapping";
 const char* const Colour_Key = "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
                                "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>";
 
-// The text of the logic_error op throws, or "" when it throws none.
-template <class Op>
-std::string Thrown(Op op) {
+// The message of what body throws, "" when it throws nothing.
+template <class Body>
+std::string Error_Of(Body body) {
     try {
-        op();
-    } catch (const std::logic_error& e) {
+        body();
+    } catch (const std::exception& e) {
         return e.what();
     }
     return "";

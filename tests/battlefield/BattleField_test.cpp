@@ -10,7 +10,7 @@
 using bf_test::BF_Fixture;
 using bf_test::BG;
 using bf_test::ENV;
-using bf_test::Thrown;
+using bf_test::Error_Of;
 
 namespace {
 
@@ -120,7 +120,7 @@ TEST_F(BattleField_Loading, MappingErrorsNameTheFileAndWhatIsWrong) {
         SCOPED_TRACE(row.Name);
         files.Write_Mapping(row.Mapping);
         const std::string description = files.Write_Description(row.Layers, row.Default_Id);
-        EXPECT_EQ(Thrown([&] { BattleField field(description); }), row.Error);
+        EXPECT_EQ(Error_Of([&] { BattleField field(description); }), row.Error);
     }
 }
 
@@ -149,7 +149,7 @@ TEST_F(BattleField_Loading, ASpriteSizeDrawingCouldNeverStepOverIsRefused) {
     files.Write_Mapping({{1, "grass"}}, {});
     files.Write_Sprite("grass", "Grass", 0, 32, 1);
     const std::string description = Grass_Field();
-    EXPECT_EQ(Thrown([&] { BattleField field(description); }),
+    EXPECT_EQ(Error_Of([&] { BattleField field(description); }),
               "From BattleField Constructor, From BattleField::Fill_BF_Mapping(), Error In "
               "BattleField_Sprite::BattleField_Sprite() Using File " + files.Path("grass.xml") +
                   " : Display_Width And Display_Height Must Be Positive Numbers");
