@@ -164,17 +164,6 @@ TEST_F(AI_Decisions_Test, AttackerInReachIsFacedAndStruckAndOneOutOfSightIsForgo
     AI::Choose_Destination(*field, victim);
     EXPECT_EQ(victim.Infos().CH_Attitudes->Opponent, nullptr);
     EXPECT_EQ(victim.Infos().Attack_State, 0);
-
-    // A reaction that is neither fight nor flight is refused by name.
-    victim.Infos().CH_Attitudes->Opponent = &attacker;
-    attacker.Move_To(322, 300);
-    victim.Infos().CH_Attitudes->Attitude_When_Attacked = Attitudes::Passive;
-    try {
-        AI::Choose_Destination(*field, victim);
-        FAIL() << "no error";
-    } catch (const std::logic_error& e) {
-        EXPECT_EQ(std::string(e.what()), "Exception In AI::Choose_Destination(): Invalid Attitude_When_Attacked:5");
-    }
 }
 
 TEST_F(AI_Decisions_Test, AggressiveCharacterChasesAlongAPathAndStrikesInReach) {

@@ -168,11 +168,10 @@ TEST_F(Factories_Test, TheDeadLeaveOnceTheirDeathIsOverAndAreCountedOnce) {
 TEST_F(Factories_Test, LifeBarsKeepTheirSizeInEightBits) {
     bf_test::BF_Fixture files;
     files.Write_Tileset("bars.bmp", 8, 4, 1, 2, 1);
-    files.Write("bars.dtd", bf_test::Loose_Dtd({"Bars_Tileset", "Tileset_Filename", "Bars_Width", "Bars_Height"}));
     const std::string file = files.Write(
-        "bars.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Bars_Tileset SYSTEM \"bars.dtd\">\n<Bars_Tileset>"
-                    "<Tileset_Filename>" + files.Path("bars.bmp") + "</Tileset_Filename><Bars_Width>300</Bars_Width>"
-                    "<Bars_Height>5</Bars_Height></Bars_Tileset>\n");
+        "bars.xml", bf_test::Xml("Bars_Tileset", "<Tileset_Filename>" + files.Path("bars.bmp") +
+                                                     "</Tileset_Filename><Bars_Width>300</Bars_Width>"
+                                                     "<Bars_Height>5</Bars_Height>"));
     std::unique_ptr<GLINT::SDL::RGBSurface> bars;
     GLINT::SDL::Rect full, current;
     Monster_Factory<Monster_Skeleton>::Read_Life_Bar_File(file, bars, full, current);

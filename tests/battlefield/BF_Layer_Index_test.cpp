@@ -54,38 +54,6 @@ protected:
     std::vector<std::unique_ptr<BF_Sprite_Infos>> placed;
 };
 
-TEST_F(Layer_Index, CellsInLayerOrderWithoutEmptyBoxes) {
-    const BF_Layer_Index empty(layer, mapping);
-    EXPECT_EQ(empty.Size(), 0u);
-    EXPECT_EQ(empty.Next(Rect(0, 0, 100, 100), -1), -1);
-
-    Sprite(1, 0, 0, 16, 16);
-    Sprite(2, -4, -8, 0, 10);
-    Sprite(3, 0, 0, 10, -5);
-    Sprite(4, 5, 6, 7, 8);
-    Place(50, 10, 1);
-    Place(0, 0, 4);
-    Place(0, 0, 1); // same place: after the first, as in the file
-    Place(20, 20, 2);
-    Place(30, 30, 3);
-    const BF_Layer_Index index(layer, mapping);
-
-    ASSERT_EQ(index.Size(), 3u);
-    struct Expected {
-        int X, Y, W, H, Id;
-    };
-    const Expected expected[] = {{5, 6, 7, 8, 4}, {0, 0, 16, 16, 1}, {50, 10, 16, 16, 1}};
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        const BF_Layer_Index::Cell& cell = index.Get_Cell(i);
-        EXPECT_EQ(cell.X, expected[i].X);
-        EXPECT_EQ(cell.Y, expected[i].Y);
-        EXPECT_EQ(cell.W, expected[i].W);
-        EXPECT_EQ(cell.H, expected[i].H);
-        EXPECT_EQ(cell.Sprite, mapping.at(expected[i].Id));
-    }
-}
-
 // Boxes that touch a cell, empty boxes, cells reaching far from their place over many buckets,
 // searches starting after any cell: met by the thousands here.
 TEST_F(Layer_Index, AgreesWithAFullScanOnRandomBoxes) {

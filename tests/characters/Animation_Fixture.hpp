@@ -1,8 +1,7 @@
 #pragma once
 
 // Writes animation files for the tests: each animation is an XML file with
-// its BMP sheet, named by a key of one description file, all with loose DTDs
-// in a temporary folder.
+// its BMP sheet, named by a key of one description file, in a temporary folder.
 
 #include <map>
 #include <string>
@@ -27,21 +26,12 @@ struct Sheet {
 
 class Animation_Files : public bf_test::BF_Fixture {
 public:
-    Animation_Files() {
-        Write("animation.dtd",
-              bf_test::Loose_Dtd({"Animation", "Animation_TS_Filename", "TS_ColorKey_RGB", "ColorKey_R",
-                                  "ColorKey_G", "ColorKey_B", "Frames", "KeyFrame", "Frames_Interval", "Width",
-                                  "Height", "Coordinates_n_CB_Modifier", "X_Modifier", "Y_Modifier", "CB_X_Modifier",
-                                  "CB_Y_Modifier", "CB_W_Modifier", "CB_H_Modifier"}));
-    }
-
     // Writes key.xml around body, with a sheet of columns x rows tiles of w x h,
     // and names it under key in the description file. Returns the description's path.
     std::string Write_Animation(const std::string& key, const std::string& body, int w, int h, int columns,
                                 int rows = 8) {
         Write_Tileset(key + ".bmp", w, h, columns, rows, static_cast<int>(Keys.size()));
-        Write(key + ".xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"animation.dtd\">\n<Animation>" +
-                                Tag("Animation_TS_Filename", key + ".bmp") + body + "</Animation>\n");
+        Write(key + ".xml", bf_test::Xml("Animation", Tag("Animation_TS_Filename", key + ".bmp") + body));
         Keys[key] = key + ".xml";
         return Write_Character_File();
     }
@@ -63,14 +53,10 @@ public:
 
 private:
     std::string Write_Character_File() {
-        std::string dtd = "<!ELEMENT Character ANY>\n", body;
-        for (const auto& entry : Keys) {
-            dtd += "<!ELEMENT " + entry.first + " ANY>\n";
+        std::string body;
+        for (const auto& entry : Keys)
             body += Tag(entry.first, entry.second);
-        }
-        Write("character.dtd", dtd);
-        return Write("character.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Character SYSTEM \"character.dtd\">\n"
-                                      "<Character>" + body + "</Character>\n");
+        return Write("character.xml", bf_test::Xml("Character", body));
     }
 
     std::map<std::string, std::string> Keys;

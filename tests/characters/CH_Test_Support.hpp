@@ -3,7 +3,6 @@
 // Characters for the tests: placed by hand with a box, stats and attitudes,
 // registered in Characters_Map, and a small open battlefield to stand on.
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,15 +21,7 @@ inline std::string Tag(const std::string& name, const std::string& value) {
 }
 inline std::string Tag(const std::string& name, int value) { return Tag(name, std::to_string(value)); }
 
-// The message of what body throws, "" when it throws nothing.
-inline std::string Error_Of(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "";
-}
+using bf_test::Error_Of;
 
 // The shipped Dev_Config.ini's directions and AI pace, without reading it.
 inline void Use_Game_Tuning() {

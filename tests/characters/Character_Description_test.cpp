@@ -15,7 +15,6 @@
 #include "characters/Character_Animation.hpp"
 
 using bf_test::BF_Fixture;
-using bf_test::Loose_Dtd;
 using GLINT::SDL::Point;
 
 namespace {
@@ -27,26 +26,12 @@ protected:
         ch_test::Use_Game_Tuning();
         Characters_Map::Instance().Clear();
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
-        files.Write("desc.dtd",
-                    Loose_Dtd({"Character_Description", "Coords", "Position", "Initial_X", "Initial_Y",
-                               "Data_Root_Directory", "Default_Sprite_Width", "Default_Sprite_Height", "Allowed_Area",
-                               "Allowed_Area_H", "Allowed_Area_W", "Allowed_Area_Y", "Allowed_Area_X", "X_Modifier",
-                               "Y_Modifier", "CB_Width", "CB_Height", "Character_Type", "Character_ID", "Velocity",
-                               "Run_Velocity", "Life", "Endurance", "Armor", "Damage",
-                               "Primary_Attack_Animation_Center_Filename", "Primary_Attack_Style", "Secondary_Style",
-                               "Secondary_Attack_Type", "Secondary_Attack_Animation_Center_Filename",
-                               "Attitude_When_Attacked", "Attitude_Vs_MB", "Attitude_Vs_PB", "Default_Attitude",
-                               "Attitude_Position_List", "Attitude_Position_Coord", "Attitude_Position_Coord_X",
-                               "Attitude_Position_Coord_Y"}));
-        files.Write("centre.dtd", Loose_Dtd({"Animation_Center", "Style", "Type", "Stop_Animation_Filename"}));
-        files.Write("anim.dtd", Loose_Dtd({"Animation", "Animation_TS_Filename", "Frames", "Width", "Height"}));
         files.Write_Tileset("stand.bmp", 16, 16, 1, 8, 1);
-        files.Write("stand.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation SYSTEM \"anim.dtd\">\n<Animation>"
-                                 "<Animation_TS_Filename>stand.bmp</Animation_TS_Filename><Frames>1</Frames>"
-                                 "<Width>16</Width><Height>16</Height></Animation>\n");
-        files.Write("centre.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Animation_Center SYSTEM \"centre.dtd\">\n"
-                                  "<Animation_Center><Style>Unarmed</Style><Type>Test</Type>"
-                                  "<Stop_Animation_Filename>stand.xml</Stop_Animation_Filename></Animation_Center>\n");
+        files.Write("stand.xml", bf_test::Xml("Animation", "<Animation_TS_Filename>stand.bmp</Animation_TS_Filename>"
+                                                           "<Frames>1</Frames><Width>16</Width><Height>16</Height>"));
+        files.Write("centre.xml", bf_test::Xml("Animation_Center", "<Style>Unarmed</Style><Type>Test</Type>"
+                                                                   "<Stop_Animation_Filename>stand.xml"
+                                                                   "</Stop_Animation_Filename>"));
     }
     void TearDown() override { Characters_Map::Instance().Clear(); }
 
@@ -83,9 +68,7 @@ protected:
         sheets.Clear();
         secondary.Clear();
         infos = std::make_unique<CH_Base_All_Infos>();
-        const std::string file = files.Write(
-            "kind.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Character_Description SYSTEM \"desc.dtd\">\n"
-                        "<Character_Description>" + body + "</Character_Description>\n");
+        const std::string file = files.Write("kind.xml", bf_test::Xml("Character_Description", body));
         Character::Get_CH_Infos_From_Desc_File(file, *infos, positions, paths, sheets, secondary);
     }
 
@@ -134,11 +117,6 @@ TEST_F(Character_Description_Test, ADescriptionFillsTheTemplateAndAStopSheetStan
         one.Infos().Life_State = 0;
         one.Behavior(*field);
         EXPECT_EQ(one.Infos().Life_State, -2);
-        // A second character on the same spot is refused by the register.
-        Character two;
-        EXPECT_EQ(ch_test::Error_Of([&] { two.Set_Character_Base_Infos(*infos); }),
-                  "From Character::Set_Character_Base_Infos(), From AI::Fill_Collision_Map(), Failed To Insert Element "
-                  "@: ( 100, 100) In Characters_Map. The Collision Management At Creation Must Have Failed...");
     }
 
     // Reach against velocity: the larger wins.

@@ -21,26 +21,11 @@ namespace player_test {
 
 using ch_test::Tag;
 
-// A hero's files, 8 x 8 sheets of 4 frames, one DTD that lets everything through.
+// A hero's files, 8 x 8 sheets of 4 frames.
 class Player_Files : public bf_test::BF_Fixture {
 public:
-    Player_Files() {
-        Write("any.dtd",
-              bf_test::Loose_Dtd(
-                  {"Animation", "Animation_Center", "Player_Description", "Weapon_Styles", "Bars_Tileset",
-                   "Animation_TS_Filename", "Frames", "Frames_Interval", "Width", "Height", "Style", "Type",
-                   "Stop_Animation_Filename", "Walk_Animation_Filename", "Run_Animation_Filename",
-                   "Attack_Animation_Filename", "Hit_Animation_Filename", "Death_Animation_Filename",
-                   "Data_Root_Directory", "Default_Sprite_Width", "Default_Sprite_Height", "Coords", "Initial_X",
-                   "Initial_Y", "X_Modifier", "Y_Modifier", "CB_Width", "CB_Height", "Velocity", "Run_Velocity",
-                   "Life", "Endurance", "Armor", "Damage", "Character_Type", "Character_ID",
-                   "Primary_Attack_Animation_Center_Filename", "Primary_Attack_Style", "Secondary_Style",
-                   "Secondary_Attack_Style", "Secondary_Attack_Animation_Center_Filename", "Melee",
-                   "One_Handed_Sword_Animation_Center", "Tileset_Filename", "Bars_Width", "Bars_Height"}));
-    }
-
     std::string File(const std::string& name, const std::string& root, const std::string& body) {
-        return Write(name, "<?xml version=\"1.0\"?>\n<!DOCTYPE " + root + " SYSTEM \"any.dtd\">\n" + Tag(root, body));
+        return Write(name, bf_test::Xml(root, body));
     }
 
     // An animation-centre file naming one sheet per slot ("Stop", "Walk"...).

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <SDL/SDL.h>
 
 #include "characters/Character_Animation.hpp"
@@ -45,7 +43,6 @@ TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameRegistersAndEndsTheGameDead) {
         EXPECT_EQ(hero->Get_Style_Center(Player::Weapon_Style(style)) != nullptr,
                   style == Player::One_Handed_Sword || style == Player::Bow)
             << style;
-    EXPECT_EQ(hero->Get_Bar(3), Rect(0, 42, 160, 14));
 
     // A dead hero ends the game.
     GLINT::SDL::RGBSurface screen(64, 64, 32);
@@ -56,31 +53,21 @@ TEST_F(Shipped_Hero_Test, LoadsTheSetsItsFilesNameRegistersAndEndsTheGameDead) {
     EXPECT_EQ(Game_Settings::GLOBAL_GAME_STATE, 7);
 }
 
-TEST_F(Hero_Files_Test, BrokenFilesAreRefusedByNameAndLeaveNoHeroBehind) {
-    const std::string sets = "Exception In Player Constructor : From Player::Parse_Description_File(), From "
-                             "Player::Define_Attack_Styles(), From Player_Base::Generate_Animation_Center(), ";
-    struct Scenario {
-        std::function<std::string()> description;
-        std::string start, names;
-    } scenarios[] = {
-        {[&] { return files.Path("nobody.xml"); },
-         "Exception In Player Constructor : From Player::Parse_Description_File(), ", "nobody.xml"},
-        {[&] { return files.Description("absent.xml"); }, sets, "absent.xml"},
-        {[&] {
-             files.File("styles.xml", "Weapon_Styles",
-                        "<Melee>" + Tag("One_Handed_Sword_Animation_Center", "gone.xml") + "</Melee>");
-             return files.Description(files.Centre("bare", {"Stop"}), Player_Files::Multiple("styles.xml"));
-         },
-         sets, "gone.xml"},
-    };
+// A missing file is refused by name wherever the damaged-data sweep deletes it; this one fails
+// late, once the hero is registered and his first set loaded.
+TEST_F(Hero_Files_Test, ABrokenStyleFileIsRefusedByNameAndLeavesNoHeroBehind) {
+    files.File("styles.xml", "Weapon_Styles",
+               "<Melee>" + Tag("One_Handed_Sword_Animation_Center", "gone.xml") + "</Melee>");
+    const std::string file = files.Description(files.Centre("bare", {"Stop"}), Player_Files::Multiple("styles.xml"));
     hero.reset();
-    for (const Scenario& s : scenarios) {
-        const std::string file = s.description();
-        const std::string error = Error_Of([&] { Player broken(*field, file, files.Bars()); });
-        EXPECT_EQ(error.rfind(s.start, 0), 0u) << error;
-        EXPECT_NE(error.find(s.names), std::string::npos) << error;
-        EXPECT_TRUE(Characters_Map::Instance().Empty()) << error;
-    }
+    const std::string error = Error_Of([&] { Player broken(*field, file, files.Bars()); });
+    EXPECT_EQ(error.rfind("Exception In Player Constructor : From Player::Parse_Description_File(), From "
+                          "Player::Define_Attack_Styles(), From Player_Base::Generate_Animation_Center(), ",
+                          0),
+              0u)
+        << error;
+    EXPECT_NE(error.find("gone.xml"), std::string::npos) << error;
+    EXPECT_TRUE(Characters_Map::Instance().Empty());
 }
 
 TEST_F(Shipped_Hero_Test, TheCameraCentresOnTheHeroInsideTheField) {
@@ -133,6 +120,7 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
         infos.CH_Inventory->Add(new Apprentice_Sword());
     }
     hero->Interpret_DrawnWeapon(infos.CH_Inventory->Draw_Melee_Weapon());
+    EXPECT_EQ(infos.Animation_Center, hero->Get_Style_Center(Player::One_Handed_Sword));
     EXPECT_EQ(Stats().Damage_Max, Stats().Base_Damage + infos.CH_Inventory->Get_Drawn_Damage_Max());
     EXPECT_GT(Stats().Damage_Max, Stats().Base_Damage);
     hero->Hide_Weapon();

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -267,28 +266,6 @@ TEST_F(Actionables_Test, TheChestIsDrawnFromTheCentreColumnClosedThenOpen) {
     EXPECT_EQ(pixels(-1, 0), pixels(1, 0));
     manager->Get_Drop(Rect(290, 290, 20, 20), &Pack());
     EXPECT_EQ(pixels(-1, 0), pixels(1, 1));
-}
-
-TEST_F(Actionables_Test, ARefusedTilesetFileIsNamed) {
-    // A game folder of the shipped items and DTDs, with a drop picture file lacking its height.
-    bf_test::BF_Fixture game;
-    const std::filesystem::path shipped = std::filesystem::current_path();
-    std::filesystem::create_directories(game.folder + "Data/Battlefield/Environment/Actionables");
-    std::filesystem::create_directory_symlink(shipped / "Data/Items", game.Path("Data/Items"));
-    std::filesystem::create_directory_symlink(shipped / "Data/DTD", game.Path("Data/DTD"));
-    game.Write(Actionables_Manager::Drop_File,
-               "<?xml version=\"1.0\"?>\n<!DOCTYPE Actionable_Tileset SYSTEM \"../../../DTD/Actionable_Tileset.dtd\">"
-               "<Actionable_Tileset><Tileset_Filename>Drop_TS.png</Tileset_Filename><Width>32</Width>"
-               "</Actionable_Tileset>\n");
-    std::filesystem::current_path(game.folder);
-    const std::string message = Error_Of([] { Actionables_Manager refused; });
-    std::filesystem::current_path(shipped);
-    EXPECT_EQ(message.rfind(std::string("Exception In Actionables_Manager Constructor: In ") +
-                                Actionables_Manager::Drop_File + ": ",
-                            0),
-              0u)
-        << message;
-    EXPECT_NE(message.find("isn't valid"), std::string::npos) << message;
 }
 
 } // namespace

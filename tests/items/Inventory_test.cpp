@@ -1,10 +1,9 @@
 // The inventory: arrows stacked by name, weapons drawn, shots through the
-// stack, potions drunk, contents cleaned and copied.
+// stack, potions drunk, contents cleaned.
 
 #include <SDL/SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "interface/Sounds_And_Musics.hpp"
@@ -141,46 +140,6 @@ TEST_F(Inventory_Test, CleaningEmptiesEverySlotAndThePotions) {
     archer.Infos().CH_Characteristics->Life = 10;
     EXPECT_FALSE(Bag().Use_Healing_Potion()) << "no drink from a deleted potion";
     EXPECT_EQ(archer.Infos().CH_Characteristics->Life, 10);
-}
-
-TEST_F(Inventory_Test, ACopyOwnsItsOwnItemsInTheSameSlots) {
-    auto model = std::make_unique<Test_Character>(50, 50, Monster_Type, false);
-    Inventory& source = *model->Infos().CH_Inventory;
-    for (Item* item : std::initializer_list<Item*>{new Apprentice_Sword(), new Apprentice_Bow(), new Normal_Arrow(),
-                                                   new Normal_Arrow(), new Healing_Potion(), new Healing_Potion()})
-        source.Add(item);
-    source.Draw_Melee_Weapon();
-    ASSERT_TRUE(source.Use_Healing_Potion());
-
-    Bag().Copy_Contents(source);
-    const auto& mine = Bag().Get_Items();
-    const auto& theirs = source.Get_Items();
-    ASSERT_EQ(mine.size(), theirs.size());
-    for (std::size_t i = 0; i < theirs.size(); ++i) {
-        EXPECT_NE(mine[i], theirs[i]) << i;
-        EXPECT_EQ(mine[i]->Get_Name(), theirs[i]->Get_Name()) << i;
-        EXPECT_EQ(mine[i]->Get_Owner(), &archer) << i;
-        EXPECT_NE(mine[i]->Get_Thumbnail(), theirs[i]->Get_Thumbnail()) << i;
-    }
-    auto at = [](const std::vector<Item*>& items, const Item* slot) {
-        return std::find(items.begin(), items.end(), slot) - items.begin();
-    };
-    EXPECT_EQ(at(mine, Bag().Get_Melee_Weapon()), at(theirs, source.Get_Melee_Weapon()));
-    EXPECT_EQ(at(mine, Bag().Get_Distant_Weapon()), at(theirs, source.Get_Distant_Weapon()));
-    EXPECT_EQ(at(mine, Bag().Get_Projectile_Stack()), at(theirs, source.Get_Projectile_Stack()));
-    EXPECT_EQ(at(mine, Bag().Get_Healing_Potion()), at(theirs, source.Get_Healing_Potion()));
-    EXPECT_EQ(Bag().Get_Healing_Potion_Count(), 1);
-    EXPECT_EQ(Bag().Get_Projectile_Stack()->Get_Count(), 2);
-    EXPECT_EQ(Drawn(), (std::vector<int>{6, 10, 2, 14})) << "the sword stays drawn";
-
-    // The template may go first: nothing of it is shared.
-    model.reset();
-    GLINT::SDL::RGBSurface screen(64, 64, 32);
-    const Projectile& copied = *Bag().Get_Projectile_Stack()->Get_Template();
-    EXPECT_TRUE(screen.blit(*copied.Get_Tileset(), GLINT::SDL::Point(0, 0), copied.Get_Frame_Rect()));
-
-    Bag().Copy_Contents(Inventory());
-    EXPECT_EQ(mine.size(), 5u) << "an empty template leaves the contents alone";
 }
 
 // Potions, with the drinking sound on the dummy sound card.

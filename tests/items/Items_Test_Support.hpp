@@ -84,10 +84,10 @@ inline std::string Write_Item(const bf_test::BF_Fixture& files, const std::strin
 }
 
 // The common keys, with the shipped arrow's thumbnail.
-inline std::string Item_Keys(const std::string& name, const std::string& quest = "", bool keyed = true) {
+inline std::string Item_Keys(const std::string& name, bool keyed = true) {
     const std::string key = Tag("TB_ColorKey_R", "255") + Tag("TB_ColorKey_G", "0") + Tag("TB_ColorKey_B", "255");
     return Tag("Name", name) + Tag("Value", "7") + (keyed ? Tag("Thunbnail_ColorKey_RGB", key) : "") +
-           Tag("Thunbnail_Name", "Data/Items/Normal_Arrow_TB.png") + Tag("Weight", "2") + quest;
+           Tag("Thunbnail_Name", "Data/Items/Normal_Arrow_TB.png") + Tag("Weight", "2");
 }
 
 } // namespace items_test
