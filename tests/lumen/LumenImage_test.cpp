@@ -34,18 +34,6 @@ protected:
 
 } // namespace
 
-TEST_F(LumenImageTest, ANonLoadedImageRefusesEveryOperation) {
-    gcn::LumenImage image(new RGBSurface(2, 2, 32), true);
-    image.free(); // the destructor must not free it again
-    EXPECT_EQ(guichanError([&] { image.getWidth(); }), "Trying to get the width of a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.getHeight(); }), "Trying to get the height of a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.getPixel(0, 0); }), "Trying to get a pixel from a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.putPixel(0, 0, gcn::Color()); }),
-              "Trying to put a pixel in a non loaded image.");
-    EXPECT_EQ(guichanError([&] { image.convertToDisplayFormat(); }),
-              "Trying to convert a non loaded image to display format.");
-}
-
 TEST_F(LumenImageTest, LoaderAppliesTheColourKeyAndNamesBadFiles) {
     // White, red, white.
     RGBSurface strip(3, 1, 24);

@@ -231,22 +231,4 @@ TEST_F(TimerTest, NewTimerRaisesZeroIntervalAndRunsUntilZero) {
     EXPECT_TRUE(timer.stop());
 }
 
-TEST(NewTimerWithoutSDL, FailsToStartWithItsTexts) {
-    SDL_QuitSubSystem(SDL_INIT_TIMER);
-    ASSERT_EQ(SDL_WasInit(SDL_INIT_TIMER), 0u);
-    MediaLogCapture log;
-    Ticker ticker;
-    std::string error;
-    try {
-        NewTimer<Ticker> timer(&ticker, &Ticker::Tick, 10);
-    } catch (const std::logic_error& e) {
-        error = e.what();
-    }
-    EXPECT_EQ(error, " Creation of SDL Timer failed !");
-    EXPECT_NE(log.text().find("GLINT::SDL : Exception catched in Timer Constructor !!!\n"
-                              "\nGLINT::SDL :  Creation of SDL Timer failed !\n"),
-              std::string::npos)
-        << log.text();
-}
-
 } // namespace
