@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 #include "battlefield/BF_Fixture.hpp"
 #include "battlefield/BattleField.hpp"
 #include "Log_Capture.hpp"
-#include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
 #include "media/VideoSurface.hpp"
 #include "media/Window.hpp"
@@ -88,18 +85,6 @@ TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheFieldAndFoll
         // No start position: the top-left corner.
         Render_Engine engine(field.get(), Player(""));
         EXPECT_EQ(engine.Get_Camera(), Rect(0, 0, 800, 600));
-    }
-}
-
-TEST_F(Render_Engine_Test, ABrokenPlayerFileIsReportedWithItsName) {
-    const std::string missing = files.Path("nobody.xml");
-    try {
-        Render_Engine engine(field.get(), missing);
-        FAIL() << "no exception";
-    } catch (const std::logic_error& e) {
-        const std::string text = e.what();
-        EXPECT_EQ(text.rfind("From Render_Engine Constructor, ", 0), 0u) << text;
-        EXPECT_NE(text.find(missing), std::string::npos) << text;
     }
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -103,7 +105,7 @@ TEST_F(Catalogue, OnlyTheThreeInterfaceHoldersAreInterfaceSounds) {
             << entry.second;
 }
 
-TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixer) {
+TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixerAndSkipsASoundWithNoChannelFree) {
     writeTone("tone.wav");
     Interface_MouseClick = Sound("tone.wav", false);
     SFX_OpenChest = Sound("tone.wav", false);
@@ -127,9 +129,22 @@ TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixer) {
 
     Game_Settings::ENABLE_ALL_SOUNDS = true;
     EXPECT_EQ(Play_Sound(SFX_DrawSword), -1); // never loaded
+
+    // Every channel busy: the sound is logged and the game goes on without it.
+    writeTone("long.wav", 22050);
+    SFX_DrawSword = Sound("long.wav", false);
+    Mix_AllocateChannels(1);
+    EXPECT_EQ(Play_Sound(SFX_DrawSword), 0);
+    MediaLogCapture log;
+    EXPECT_EQ(Play_Sound(SFX_DrawSword), -1);
+    Mix_AllocateChannels(8);
+    std::ostringstream expected;
+    expected << "MixerExtend::playChannel(" << static_cast<const void*>(SFX_DrawSword.get())
+             << ", 70, 0, -1, 0) returned an Error :";
+    EXPECT_NE(log.text().find(expected.str()), std::string::npos) << log.text();
 }
 
-TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOn) {
+TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOnAndFollowsTheOptions) {
     writeTone("loop.wav", 4000);
     mysteriousfunk = GLINT::SDL::Music("loop.wav");
     Game_Settings::ENABLE_MUSIC_SOUNDS = false;
@@ -142,6 +157,13 @@ TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOn) {
     EXPECT_TRUE(Play_Music());
     EXPECT_TRUE(Mix_PlayingMusic());
     EXPECT_EQ(Mix_VolumeMusic(-1), 32);
+    // The options change the volume of the music playing, and stop it with a fade.
+    mixer().setMusicVolume(100);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    EXPECT_TRUE(mixer().haltMusic(15));
+    for (int i = 0; i < 100 && Mix_PlayingMusic(); ++i)
+        SDL_Delay(10);
+    EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(Catalogue, AttackEndSoundFollowsAttackTypeAndResult) {
@@ -197,7 +219,7 @@ TEST_F(Catalogue, InitLoadsEveryHolderTheMusicLastAndReleaseEmptiesThem) {
     EXPECT_FALSE(Mix_PlayingMusic());
 
     // A placeholder that is not a sound stops the load where it stands.
-    writeText(sfxPath("_null"), "");
+    test_files::Write(sfxPath("_null"), "");
     EXPECT_EQ(initFailure(gameLog), "From Init_Sounds_And_Musics(),  Unable to open the sound file !");
     EXPECT_NE(gameLog.find("Data/SFXs/_null.wav"), std::string::npos) << gameLog;
     EXPECT_TRUE(SFX_UnarmedAttack.isLoaded());

@@ -1,11 +1,10 @@
 #include "lumen/LumenTestSupport.hpp"
 
-#include <cstdio>
 #include <fstream>
-#include <unistd.h>
 
 #include "lumen/lumenimage.hpp"
 #include "lumen/lumenimageloader.hpp"
+#include "media/Temporary_Folder.hpp"
 
 using namespace lumen_test;
 using GLINT::SDL::RGBAColor;
@@ -15,20 +14,8 @@ namespace {
 
 class LumenImageTest : public SurfaceTest {
 protected:
-    void SetUp() override {
-        SurfaceTest::SetUp();
-        char pattern[] = "/tmp/lumen_imageXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override {
-        for (const char* name : {"/strip.bmp", "/broken.png"})
-            std::remove((folder + name).c_str());
-        rmdir(folder.c_str());
-        SurfaceTest::TearDown();
-    }
-
-    std::string folder;
+    test_files::Temporary_Folder here;
+    const std::string folder = here.Path().string();
     gcn::LumenImageLoader loader;
 };
 

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <utility>
 
 namespace {
 using GT = GroundTileset;
@@ -146,21 +144,6 @@ TEST(GroundTileset, CornersFollowTheMaskAndEdgesWithBothCornersAlikeAreWhole) {
                 }
             }
         }
-}
-
-TEST(GroundTileset, EveryPieceAndVariantHasItsOwnCell) {
-    std::set<std::pair<int, int>> used;
-    for (int mask = 1; mask < 15; ++mask) {
-        int c, r;
-        GT::cell(mask, 0, c, r);
-        EXPECT_TRUE(used.insert({c, r}).second) << "mask " << mask;
-    }
-    for (int v = 0; v < GT::PlainVariants; ++v) {
-        int c, r;
-        GT::cell(15, v, c, r);
-        EXPECT_TRUE(c >= 0 && c < GT::Columns && r >= 0 && r < GT::Rows);
-        EXPECT_TRUE(used.insert({c, r}).second) << "plain variant " << v;
-    }
 }
 
 // Each piece's pixels are drawn exactly where the terrain is, and the
