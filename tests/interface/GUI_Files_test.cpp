@@ -4,12 +4,12 @@
 #include <set>
 
 #include "interface/Best_Times.hpp"
-#include "interface/GUI_Fixture.hpp"
 #include "interface/Key_Grid.hpp"
 #include "interface/Printable_Text.hpp"
 #include "media/ButtonNames.hpp"
+#include "media/KeyNames.hpp"
+#include "shell/Game_Settings.hpp"
 
-using namespace gui_test;
 using GLINT::SDL::KeyNames;
 
 namespace {
@@ -37,18 +37,6 @@ TEST(GUI_Best_Times, LinesAndNames) {
     for (const auto& n : names) {
         EXPECT_EQ(Best_Times::Clean_Name(n.typed), n.written) << n.scenario;
         EXPECT_EQ(Printable_Text::Clean(n.written, 32), n.written) << n.scenario << ": stable";
-    }
-}
-
-// Appending to a file that is there is what the victory screen's tests see.
-TEST(GUI_Best_Times, AFailedAppendNamesTheFile) {
-    Temporary_Folder folder;
-    fs::create_directory("folder.txt");
-    fs::create_symlink("/dev/full", "full.txt");
-    for (const char* path : {"folder.txt", "full.txt", "missing/Best_Times.txt"}) {
-        std::string error;
-        EXPECT_FALSE(Best_Times::Append("line\n", error, path)) << path;
-        EXPECT_NE(error.find(path), std::string::npos) << error;
     }
 }
 

@@ -32,26 +32,10 @@ namespace gui_test {
 
 namespace fs = std::filesystem;
 
+using test_files::Link_Shipped_Data;
 using test_files::Read;
 using test_files::Temporary_Folder;
 using test_files::Write;
-
-// Data/ of links to the shipped folders, Data/<sub> of links to its files
-// but without: a test can take one file away.
-inline void Link_Shipped_Data(const std::string& sub = "", const std::string& without = "") {
-    const fs::path shipped = fs::path(shipped::Game_Dir()) / "Data";
-    fs::create_directory("Data");
-    for (const auto& entry : fs::directory_iterator(shipped))
-        if (entry.path().filename() != sub)
-            fs::create_directory_symlink(entry.path(), fs::path("Data") / entry.path().filename());
-    if (!sub.empty()) {
-        fs::create_directory(fs::path("Data") / sub);
-        for (const auto& entry : fs::directory_iterator(shipped / sub))
-            if (entry.path().filename() != without)
-                fs::create_symlink(entry.path(), fs::path("Data") / sub / entry.path().filename());
-    }
-    fs::copy_file(fs::path(shipped::Game_Dir()) / "Credits.txt", "Credits.txt");
-}
 
 class GUI_Test : public ::testing::Test {
 protected:

@@ -88,7 +88,7 @@ TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheFieldAndFoll
     }
 }
 
-TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
+TEST_F(Render_Engine_Test, RenderDrawsTheFieldAndChainsFailures) {
     GLINT::SDL::VideoSurface& screen = *Screen(320, 240).getDisplay();
 
     files.Write_Sprite("sand", "Sand", 16, 16, 2, "", 1, 1);
@@ -105,13 +105,8 @@ TEST_F(Render_Engine_Test, RenderDrawsTheFieldOnTheDisplayAndChainsFailures) {
     engine.prerender(0);
     engine.render(screen);
     engine.postrender();
-    Uint8 r, g, b;
-    SDL_GetRGB(screen.getpixel(45, 25), screen.getFormat(), &r, &g, &b);
-    EXPECT_EQ((Uint32(r) << 16) | (Uint32(g) << 8) | b, bf_test::Tile_Colour(2, 0, 0));
-    SDL_GetRGB(screen.getpixel(300, 200), screen.getFormat(), &r, &g, &b);
-    EXPECT_EQ((Uint32(r) << 16) | (Uint32(g) << 8) | b, bf_test::Tile_Colour(1, 0, 0));
-
-    // A failed blit ends the frame with the whole chain.
+    // What the field draws is the battlefield's own tests' business; a failed blit ends the frame
+    // with the whole chain.
     Log_Capture quiet;
     screen.lock();
     std::string message;

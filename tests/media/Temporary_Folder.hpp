@@ -1,6 +1,7 @@
 #pragma once
 
-// A fresh folder, entered for its lifetime, and whole files read and written in it.
+// A fresh folder, entered for its lifetime, whole files read and written in it, and the
+// shipped game data linked into it.
 
 #include <stdlib.h>
 
@@ -9,6 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+
+#include "Shipped_World.hpp"
 
 namespace test_files {
 
@@ -50,5 +53,22 @@ private:
     fs::path previous;
     fs::path folder;
 };
+
+// Data/ of links to the shipped folders, Data/<sub> of links to its files
+// but without: a test can take one file away. Credits.txt is a copy.
+inline void Link_Shipped_Data(const std::string& sub = "", const std::string& without = "") {
+    const fs::path shipped = fs::path(shipped::Game_Dir()) / "Data";
+    fs::create_directory("Data");
+    for (const auto& entry : fs::directory_iterator(shipped))
+        if (entry.path().filename() != sub)
+            fs::create_directory_symlink(entry.path(), fs::path("Data") / entry.path().filename());
+    if (!sub.empty()) {
+        fs::create_directory(fs::path("Data") / sub);
+        for (const auto& entry : fs::directory_iterator(shipped / sub))
+            if (entry.path().filename() != without)
+                fs::create_symlink(entry.path(), fs::path("Data") / sub / entry.path().filename());
+    }
+    fs::copy_file(fs::path(shipped::Game_Dir()) / "Credits.txt", "Credits.txt");
+}
 
 } // namespace test_files
