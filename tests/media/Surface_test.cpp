@@ -63,14 +63,6 @@ TEST_F(Surfaces, ColourKeyHidesTheKeyColourAndATranslucentOneFadesTheRest) {
     }
 }
 
-// Outside the picture: reads 0, writes nothing (no crash).
-TEST_F(Surfaces, PixelAccessStaysInside) {
-    RGBSurface s(4, 4, 32);
-    s.putpixel(-1, 0, 0xffffffff);
-    s.putpixel(4, 4, 0xffffffff);
-    EXPECT_EQ(s.getpixel(100, 100), 0u);
-}
-
 TEST_F(Surfaces, CopiesAreDeepAndMissingFilesThrowNamingTheFile) {
     RGBSurface a(3, 3, 32);
     a.fill(RGBColor(1, 2, 3));

@@ -119,13 +119,6 @@ TEST_F(AudioFiles, EffectsAreMeasuredAndTheirFaultsNamed) {
         std::string problems;
         for (const std::string& p : r.problems) problems += (problems.empty() ? "" : "; ") + p;
         EXPECT_EQ(problems, c.problems) << &c - cases;
-        EXPECT_EQ(r.rate, 44100);
-        EXPECT_EQ(r.bits, 16);
-        EXPECT_NEAR(r.seconds, c.signal.seconds(), 1e-3);
-        if (&c == cases) {
-            EXPECT_NEAR(r.rmsDb, -20.0, 0.3);
-            EXPECT_NEAR(r.peakDb, -17.0, 0.3);
-        }
     }
 }
 

@@ -51,31 +51,6 @@ TEST(EffectCatalogue, TerrainsSoundDifferent) {
     EXPECT_GT(brightness(Terrain::Snow), 3.0 * brightness(Terrain::Earth));
 }
 
-TEST(FunkScore, LoopsOnABarLineAfterAtLeastAMinuteAndEverythingStartsInsideIt) {
-    EXPECT_GE(FunkScore::loopSeconds(), 60.0);
-    const FunkScore score;
-    const double end = FunkScore::loopSeconds();
-    for (const auto& h : score.drums()) {
-        EXPECT_GE(h.time, 0.0);
-        EXPECT_LT(h.time, end);
-    }
-    for (const auto& n : score.bass()) {
-        EXPECT_LT(n.time, end);
-        EXPECT_GE(n.midi, 28);  // E1: nothing under the bass register
-        EXPECT_LE(n.midi, 52);
-    }
-    EXPECT_FALSE(score.keys().empty());
-    EXPECT_FALSE(score.lead().empty());
-    // The groove is the same bar after bar except at phrase ends: the one
-    // is always a kick.
-    int downbeats = 0;
-    for (const auto& h : score.drums())
-        if (h.drum == FunkScore::Drum::Kick &&
-            std::fmod(h.time, FunkScore::barSeconds()) < 0.005)
-            ++downbeats;
-    EXPECT_EQ(downbeats, FunkScore::kBars);
-}
-
 TEST(FunkTrack, MixIsLevelledAndTheLoopPointIsSeamless) {
     const StereoBus bus = FunkTrack::render();
     ASSERT_EQ(bus.size(), FunkTrack::loopSamples());
