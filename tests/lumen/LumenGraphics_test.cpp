@@ -40,7 +40,6 @@ TEST_F(LumenGraphicsTest, OpaqueFillIsExactWhileAlpha254BlendsEveryPixel) {
     graphics._endDraw();
     EXPECT_EQ(countColour(200, 100, 50), 100);
     EXPECT_EQ(countColour(198, 99, 49), 100);
-    EXPECT_TRUE(sameColour(pixelAt(*target, 20, 0), 198, 99, 49));
     EXPECT_EQ(pixelAt(*target, 29, 9).getA(), 255); // the target keeps its own alpha
 }
 
