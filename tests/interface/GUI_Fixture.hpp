@@ -6,12 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include <guichan.hpp>
@@ -25,6 +21,7 @@
 #include "media/KeyNames.hpp"
 #include "media/MediaContext.hpp"
 #include "media/ScopedLock.hpp"
+#include "media/Temporary_Folder.hpp"
 #include "media/Window.hpp"
 #include "media/WorldLock.hpp"
 #include "shell/Game_Clock.hpp"
@@ -35,52 +32,10 @@ namespace gui_test {
 
 namespace fs = std::filesystem;
 
-inline std::string Read(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void Write(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
-
-// A fresh folder, entered for its lifetime.
-class Temporary_Folder {
-public:
-    Temporary_Folder() : previous(fs::current_path()) {
-        char pattern[] = "/tmp/varnholt_gui_XXXXXX";
-        if (!mkdtemp(pattern))
-            throw std::runtime_error("mkdtemp failed");
-        folder = pattern;
-        fs::current_path(folder);
-    }
-    ~Temporary_Folder() {
-        std::error_code ignored;
-        fs::current_path(previous, ignored);
-        fs::remove_all(folder, ignored);
-    }
-
-    // Data/ of links to the shipped folders, Data/<sub> of links to its files
-    // but without: a test can take one file away.
-    void Link_Shipped_Data(const std::string& sub = "", const std::string& without = "") {
-        const fs::path shipped = fs::path(shipped::Game_Dir()) / "Data";
-        fs::create_directory("Data");
-        for (const auto& entry : fs::directory_iterator(shipped))
-            if (entry.path().filename() != sub)
-                fs::create_directory_symlink(entry.path(), fs::path("Data") / entry.path().filename());
-        if (!sub.empty()) {
-            fs::create_directory(fs::path("Data") / sub);
-            for (const auto& entry : fs::directory_iterator(shipped / sub))
-                if (entry.path().filename() != without)
-                    fs::create_symlink(entry.path(), fs::path("Data") / sub / entry.path().filename());
-        }
-        fs::copy_file(fs::path(shipped::Game_Dir()) / "Credits.txt", "Credits.txt");
-    }
-
-private:
-    fs::path previous;
-    fs::path folder;
-};
+using test_files::Link_Shipped_Data;
+using test_files::Read;
+using test_files::Temporary_Folder;
+using test_files::Write;
 
 class GUI_Test : public ::testing::Test {
 protected:
@@ -102,7 +57,7 @@ protected:
         window->setExit(false);
         ASSERT_TRUE(window->resetDisplay(800, 600, 32));
         folder = std::make_unique<Temporary_Folder>();
-        folder->Link_Shipped_Data();
+        Link_Shipped_Data();
         // A status timer left from an earlier test waits for the lock, as it would for a frame.
         world = std::make_unique<GLINT::SDL::ScopedLock>(GLINT::SDL::WorldLock::mutex());
         gui = std::make_unique<GUI>();

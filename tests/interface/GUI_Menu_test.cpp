@@ -293,7 +293,6 @@ TEST_F(GUI_Video, OkChangesOnlyWhatThePlayerChanged) {
          }, {}, "800 600 32"},
         {"a size the display does not list", 1000, 700, 32, [](GUI_Video&) {}, {}, "1000 700 32"},
         {"depth 24 kept", 800, 600, 24, [](GUI_Video&) {}, {}, "800 600 24"},
-        {"depth 0 kept", 800, 600, 0, [](GUI_Video&) {}, {}, "800 600 0"},
         {"another depth", 800, 600, 32, [](GUI_Video& t) { t.Depth("16"); }, {"reset 800x600@16"}, "800 600 16"},
         {"full screen", 800, 600, 32, [](GUI_Video& t) { t.Menu().Check_Box(0).setSelected(true); }, {"fullscreen"},
          "800 600 32"},

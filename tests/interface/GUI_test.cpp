@@ -23,7 +23,7 @@ TEST_F(GUI_Test, AMissingFileStopsTheConstructionNamingIt) {
     for (const auto& m : missing) {
         folder.reset();
         folder = std::make_unique<Temporary_Folder>();
-        folder->Link_Shipped_Data(m.first, m.second);
+        Link_Shipped_Data(m.first, m.second);
         try {
             GUI broken;
             ADD_FAILURE() << m.second;

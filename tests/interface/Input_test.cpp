@@ -13,7 +13,6 @@
 #include <SDL/SDL.h>
 
 #include "characters/Player_Test_Support.hpp"
-#include "media/DefaultKeyboard.hpp"
 #include "media/EventDispatcher.hpp"
 #include "media/KeyNames.hpp"
 #include "media/MediaContext.hpp"
@@ -222,12 +221,6 @@ TEST_F(Input_Test, AltF4IsReadFromTheEventItself) {
         Type({{"KF4", 1}}, s.eventMod);
         EXPECT_EQ(window.getExit(), s.quits) << s.name;
     }
-    // The window's own keyboard, before the game's is installed, reads it the same way.
-    window.setExit(false);
-    SDL_SetModState(KMOD_NONE);
-    GLINT::SDL::DefaultKeyboard builtIn;
-    builtIn.handleKeyEvent(Key(KeyboardInput::Key_F4, LAlt, 0), true);
-    EXPECT_TRUE(window.getExit());
     window.setExit(false);
 }
 
@@ -386,11 +379,5 @@ TEST_F(Input_Test, PadEventsPushedIntoSDLsQueueReachThePadThroughTheWindow) {
     media.getWindow()->getEventDispatcher().dispatchPending();
     EXPECT_VECTOR(-1, 0, "the stick");
     EXPECT_EQ(hero->Infos().Attack_State, 2) << "A";
-
-    event = SDL_Event{};
-    event.jhat = Hat(SDL_HAT_DOWN);
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-    media.getWindow()->getEventDispatcher().dispatchPending();
-    EXPECT_VECTOR(-1, 0, "mid-blow the d-pad waits");
     media.setJoystickHandler(nullptr);
 }

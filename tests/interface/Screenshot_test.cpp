@@ -79,12 +79,6 @@ TEST_F(Screenshot_Test, AFailedWriteNamesTheFileAndLeavesNothing) {
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()), path + ": No such file or directory");
     }
-    try {
-        Screenshot::Write_PNG(nullptr, (folder / "x.png").string());
-        ADD_FAILURE() << "no error";
-    } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("x.png"), std::string::npos);
-    }
     SDL_FreeSurface(surface);
     EXPECT_TRUE(fs::is_empty(folder));
 }

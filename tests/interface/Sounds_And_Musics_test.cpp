@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <sstream>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "Log_Capture.hpp"
+#include "Shipped_World.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "media/Audio_Fixtures.hpp"
 #include "media/SoundExtend.hpp"
@@ -15,25 +17,6 @@
 using GLINT::SDL::Sound;
 
 namespace {
-
-// Every holder in load order, with its file under Data/SFXs/.
-#define HOLDER(name) {&name, #name}
-const std::vector<std::pair<const Sound*, std::string>> Table = {
-    HOLDER(Interface_KeyboardFocus), HOLDER(Interface_MouseClick), HOLDER(Interface_MouseHover),
-    HOLDER(SFX_DrawSword), HOLDER(SFX_DrinkPotion), HOLDER(SFX_OpenChest), HOLDER(SFX_OpenDropBag),
-    HOLDER(SFX_DropFallen), HOLDER(SFX_PlayerDeathSpecial1), HOLDER(SFX_PlayerDeathSpecial2),
-    HOLDER(SFX_HumanoidDeath), HOLDER(SFX_CrawlerDeath), HOLDER(SFX_UndeadDeathCrumble), HOLDER(SFX_WalkBridge),
-    HOLDER(SFX_WalkEarth), HOLDER(SFX_WalkGrass), HOLDER(SFX_WalkLake), HOLDER(SFX_WalkMountain),
-    HOLDER(SFX_WalkRiver), HOLDER(SFX_WalkSand), HOLDER(SFX_WalkSnow), {&SFX_WalkWay_Lava, "SFX_WalkWay+Lava"},
-    HOLDER(SFX_RunBridge), HOLDER(SFX_RunEarth), HOLDER(SFX_RunGrass), HOLDER(SFX_RunLake),
-    HOLDER(SFX_RunMountain), HOLDER(SFX_RunRiver), HOLDER(SFX_RunSand), HOLDER(SFX_RunSnow),
-    {&SFX_RunWay_Lava, "SFX_RunWay+Lava"}, HOLDER(SFX_ItemBowAttack), HOLDER(SFX_ItemArrowMiss),
-    HOLDER(SFX_ItemArrowHit), HOLDER(SFX_ItemSwordAttack), HOLDER(SFX_ItemSwordMiss),
-    HOLDER(SFX_ItemSwordHumanoidHit), HOLDER(SFX_ItemSwordCrawlerHit), HOLDER(SFX_ItemSwordUndeadHit),
-    HOLDER(SFX_UnarmedAttack), {&SFX_null, "_null"}, HOLDER(SFX_UnarmedHit)};
-#undef HOLDER
-
-std::string sfxPath(const std::string& name) { return "Data/SFXs/" + name + ".wav"; }
 
 class Catalogue : public Audio_Folder {
 protected:
@@ -98,12 +81,13 @@ TEST_F(Catalogue, SwitchesAndVolumesDecideHowLoud) {
 }
 
 TEST_F(Catalogue, OnlyTheThreeInterfaceHoldersAreInterfaceSounds) {
-    for (const auto& entry : Table)
-        EXPECT_EQ(Category_Of(*entry.first) == Sound_Category::Interface, entry.second.rfind("Interface_", 0) == 0)
-            << entry.second;
+    for (const Sound* interface : {&Interface_KeyboardFocus, &Interface_MouseClick, &Interface_MouseHover})
+        EXPECT_EQ(Category_Of(*interface), Sound_Category::Interface);
+    for (const Sound* effect : {&SFX_DrawSword, &SFX_WalkGrass, &SFX_null, &SFX_UnarmedHit})
+        EXPECT_EQ(Category_Of(*effect), Sound_Category::Effect);
 }
 
-TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixer) {
+TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixerAndSkipsASoundWithNoChannelFree) {
     writeTone("tone.wav");
     Interface_MouseClick = Sound("tone.wav", false);
     SFX_OpenChest = Sound("tone.wav", false);
@@ -122,14 +106,25 @@ TEST_F(Catalogue, PlaySoundUsesTheCategoryVolumeOnTheRealMixer) {
     Game_Settings::INTERFACE_VOLUME = 10;
     EXPECT_EQ(Play_Sound(Interface_MouseClick), -1);
     EXPECT_EQ(Play_Sound(SFX_OpenChest), -1);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    EXPECT_EQ(chunkVolume(Interface_MouseClick), 51); // untouched
 
     Game_Settings::ENABLE_ALL_SOUNDS = true;
     EXPECT_EQ(Play_Sound(SFX_DrawSword), -1); // never loaded
+
+    // Every channel busy: the sound is logged and the game goes on without it.
+    writeTone("long.wav", 22050);
+    SFX_DrawSword = Sound("long.wav", false);
+    Mix_AllocateChannels(1);
+    EXPECT_EQ(Play_Sound(SFX_DrawSword), 0);
+    MediaLogCapture log;
+    EXPECT_EQ(Play_Sound(SFX_DrawSword), -1);
+    Mix_AllocateChannels(8);
+    std::ostringstream expected;
+    expected << "MixerExtend::playChannel(" << static_cast<const void*>(SFX_DrawSword.get())
+             << ", 70, 0, -1, 0) returned an Error :";
+    EXPECT_NE(log.text().find(expected.str()), std::string::npos) << log.text();
 }
 
-TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOn) {
+TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOnAndFollowsTheOptions) {
     writeTone("loop.wav", 4000);
     mysteriousfunk = GLINT::SDL::Music("loop.wav");
     Game_Settings::ENABLE_MUSIC_SOUNDS = false;
@@ -140,8 +135,14 @@ TEST_F(Catalogue, MusicPlaysOnlyWhenSwitchedOn) {
     Game_Settings::ALL_SOUNDS_VOLUME = 50;
     Game_Settings::MUSIC_VOLUME = 50;
     EXPECT_TRUE(Play_Music());
-    EXPECT_TRUE(Mix_PlayingMusic());
     EXPECT_EQ(Mix_VolumeMusic(-1), 32);
+    // The options change the volume of the music playing, and stop it with a fade.
+    mixer().setMusicVolume(100);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    EXPECT_TRUE(mixer().haltMusic(15));
+    for (int i = 0; i < 100 && Mix_PlayingMusic(); ++i)
+        SDL_Delay(10);
+    EXPECT_FALSE(Mix_PlayingMusic());
 }
 
 TEST_F(Catalogue, AttackEndSoundFollowsAttackTypeAndResult) {
@@ -157,49 +158,42 @@ TEST_F(Catalogue, AttackEndSoundFollowsAttackTypeAndResult) {
             EXPECT_EQ(Attack_End_Sound(type, result), expected[type][result + 1]) << type << ", " << result;
 }
 
-TEST_F(Catalogue, InitStopsAtTheFirstMissingFileInTableOrder) {
-    ASSERT_EQ(Table.size(), 42u);
-    for (std::size_t i = 0; i < 5; ++i)
-        writeTone(sfxPath(Table[i].second));
-    // The sixth, SFX_OpenChest, is missing; a later one is there.
-    writeTone(sfxPath("SFX_UnarmedHit"));
-
-    std::string gameLog;
-    EXPECT_EQ(initFailure(gameLog), "From Init_Sounds_And_Musics(),  Unable to access the sound file !");
-    EXPECT_NE(gameLog.find("Data/SFXs/SFX_OpenChest.wav"), std::string::npos) << gameLog;
-    for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_TRUE(Table[i].first->isLoaded()) << Table[i].second;
-    EXPECT_FALSE(SFX_OpenChest.isLoaded());
-    EXPECT_FALSE(SFX_UnarmedHit.isLoaded());
+// The load stops at the first file missing or no sound, the game log naming it.
+TEST_F(Catalogue, InitStopsAtAFileMissingOrNoSoundAndTheGameLogNamesIt) {
+    const struct {
+        const char* folder;
+        const char* file;
+        bool placeholder; // there, but empty
+        const char* error;
+        const Sound *loaded, *not_loaded;
+    } cases[] = {
+        {"SFXs", "SFX_OpenChest.wav", false, "Unable to access the sound file !", &SFX_DrinkPotion, &SFX_OpenChest},
+        {"SFXs", "_null.wav", true, "Unable to open the sound file !", &SFX_UnarmedAttack, &SFX_UnarmedHit},
+        {"Musics", "mysteriousfunk.mp3", false, "Unable to open the sound file !", &SFX_UnarmedHit, nullptr},
+    };
+    for (const auto& c : cases) {
+        test_files::Temporary_Folder fresh;
+        test_files::Link_Shipped_Data(c.folder, c.file);
+        const std::string path = std::string("Data/") + c.folder + "/" + c.file;
+        if (c.placeholder)
+            test_files::Write(path, "");
+        std::string gameLog;
+        EXPECT_EQ(initFailure(gameLog), std::string("From Init_Sounds_And_Musics(),  ") + c.error) << path;
+        EXPECT_NE(gameLog.find(path), std::string::npos) << gameLog;
+        EXPECT_TRUE(c.loaded->isLoaded()) << path;
+        EXPECT_FALSE(c.not_loaded && c.not_loaded->isLoaded()) << path;
+        EXPECT_FALSE(mysteriousfunk.isLoaded()) << path;
+        Release_Sounds_And_Musics();
+    }
 }
 
-TEST_F(Catalogue, InitLoadsEveryHolderTheMusicLastAndReleaseEmptiesThem) {
-    for (const auto& entry : Table)
-        writeTone(sfxPath(entry.second));
-    // Every effect loads; the music is missing.
-    std::string gameLog;
-    EXPECT_EQ(initFailure(gameLog), "From Init_Sounds_And_Musics(),  Unable to open the sound file !");
-    EXPECT_NE(gameLog.find("Data/Musics/mysteriousfunk.mp3"), std::string::npos) << gameLog;
-    for (const auto& entry : Table)
-        EXPECT_TRUE(entry.first->isLoaded()) << entry.second;
-    EXPECT_FALSE(mysteriousfunk.isLoaded());
-
-    Release_Sounds_And_Musics();
-    writeTone("Data/Musics/mysteriousfunk.mp3", 4000); // SDL_mixer tells the format by its content
+TEST_F(Catalogue, TheShippedSoundsLoadAndPlayAndReleaseEmptiesThem) {
+    test_files::Link_Shipped_Data();
     ASSERT_NO_THROW(Init_Sounds_And_Musics());
-    ASSERT_TRUE(mysteriousfunk.isLoaded());
     EXPECT_TRUE(Play_Music());
     EXPECT_GE(Play_Sound(SFX_WalkWay_Lava), 0);
     Release_Sounds_And_Musics();
-    for (const auto& entry : Table)
-        EXPECT_FALSE(entry.first->isLoaded()) << entry.second;
+    EXPECT_FALSE(SFX_WalkWay_Lava.isLoaded());
     EXPECT_FALSE(mysteriousfunk.isLoaded());
     EXPECT_FALSE(Mix_PlayingMusic());
-
-    // A placeholder that is not a sound stops the load where it stands.
-    writeText(sfxPath("_null"), "");
-    EXPECT_EQ(initFailure(gameLog), "From Init_Sounds_And_Musics(),  Unable to open the sound file !");
-    EXPECT_NE(gameLog.find("Data/SFXs/_null.wav"), std::string::npos) << gameLog;
-    EXPECT_TRUE(SFX_UnarmedAttack.isLoaded());
-    EXPECT_FALSE(SFX_UnarmedHit.isLoaded());
 }

@@ -2,47 +2,19 @@
 
 #include <algorithm>
 
-#include <guichan/graphics.hpp>
-
 #include "lumen/lumenfont.hpp"
 
 using namespace lumen_test;
 
-namespace {
-
-// Graphics of some other backend.
-struct ForeignGraphics : gcn::Graphics {
-    void drawImage(const gcn::Image*, int, int, int, int, int, int) override {}
-    void drawPoint(int, int) override {}
-    void drawLine(int, int, int, int) override {}
-    void drawRectangle(const gcn::Rectangle&) override {}
-    void fillRectangle(const gcn::Rectangle&) override {}
-    void setColor(const gcn::Color&) override {}
-    const gcn::Color& getColor() const override { return colour; }
-    gcn::Color colour;
-};
-
 using LumenFontTest = SurfaceTest;
-
-} // namespace
 
 TEST_F(LumenFontTest, EmptyTextDrawsNothingAndNeverFails) {
     gcn::LumenFont font(FontFile, 14);
-    ForeignGraphics foreign;
-    // Neither a foreign graphics object nor a missing clip area matters for no text.
-    EXPECT_EQ(guichanError([&] { font.drawString(&foreign, "", 0, 0); }), "");
-    EXPECT_EQ(guichanError([&] { font.drawString(&graphics, "", 0, 0); }), "");
     graphics._beginDraw();
     graphics.setColor(gcn::Color(255, 0, 0));
     font.drawString(&graphics, "", 5, 5);
     graphics._endDraw();
     EXPECT_EQ(countColour(0, 0, 0), 40 * 30);
-
-    EXPECT_EQ(guichanError([&] { font.drawString(&foreign, "x", 0, 0); }),
-              "SDLTrueTypeFont::drawString. Graphics object not an SDL graphics object!");
-    const std::string error = guichanError([] { gcn::LumenFont("/nonexistent/Missing.ttf", 14, 2, 1); });
-    EXPECT_EQ(error.rfind("Error In LumenFont Constructor: ", 0), 0u) << error;
-    EXPECT_NE(error.find("Missing.ttf"), std::string::npos) << error;
 }
 
 TEST_F(LumenFontTest, TextTakesTheGraphicsColourBelowHalfTheRowSpacing) {

@@ -15,16 +15,6 @@ using GLINT::SDL::RGBSurface;
 
 namespace {
 
-// An image from some other backend.
-struct ForeignImage : gcn::Image {
-    void free() override {}
-    int getWidth() const override { return 2; }
-    int getHeight() const override { return 2; }
-    gcn::Color getPixel(int, int) override { return gcn::Color(); }
-    void putPixel(int, int, const gcn::Color&) override {}
-    void convertToDisplayFormat() override {}
-};
-
 class LumenGraphicsTest : public SurfaceTest {
 protected:
     // Pixels outside area that differ from before.
@@ -40,29 +30,6 @@ protected:
 
 } // namespace
 
-TEST_F(LumenGraphicsTest, DrawingOutsideBeginAndEndDrawThrowsTheClipStackError) {
-    RGBSurface picture(2, 2, 32);
-    gcn::LumenImage image(&picture, false);
-    const std::vector<std::function<void()>> draws = {
-        [&] { graphics.drawPoint(1, 1); },
-        [&] { graphics.drawLine(0, 0, 5, 3); },
-        [&] { graphics.drawLine(0, 2, 9, 2); },
-        [&] { graphics.drawRectangle(gcn::Rectangle(0, 0, 4, 4)); },
-        [&] { graphics.fillRectangle(gcn::Rectangle(0, 0, 4, 4)); },
-        [&] { graphics.drawImage(&image, 0, 0); },
-        [&] { graphics.drawLumenSurface(picture, Rect(0, 0, 2, 2), Point(0, 0)); },
-    };
-    const std::string error = "Clip stack is empty, perhaps you called a draw funtion outside of "
-                              "_beginDraw() and _endDraw()?";
-    for (const auto& draw : draws)
-        EXPECT_EQ(guichanError(draw), error);
-    graphics._beginDraw();
-    EXPECT_EQ(guichanError(draws[0]), "");
-    graphics._endDraw();
-    for (const auto& draw : draws)
-        EXPECT_EQ(guichanError(draw), error);
-}
-
 TEST_F(LumenGraphicsTest, OpaqueFillIsExactWhileAlpha254BlendsEveryPixel) {
     graphics._beginDraw();
     graphics.setColor(gcn::Color(200, 100, 50, 255));
@@ -73,7 +40,6 @@ TEST_F(LumenGraphicsTest, OpaqueFillIsExactWhileAlpha254BlendsEveryPixel) {
     graphics._endDraw();
     EXPECT_EQ(countColour(200, 100, 50), 100);
     EXPECT_EQ(countColour(198, 99, 49), 100);
-    EXPECT_TRUE(sameColour(pixelAt(*target, 20, 0), 198, 99, 49));
     EXPECT_EQ(pixelAt(*target, 29, 9).getA(), 255); // the target keeps its own alpha
 }
 
@@ -131,10 +97,6 @@ TEST_F(LumenGraphicsTest, OutlinesEndOnTheirLastPixelAndImagesFollowTheOffset) {
     EXPECT_EQ(countColour(0, 0, 255), 4);
     EXPECT_TRUE(sameColour(pixelAt(*target, 21, 11), 0, 0, 255));
     EXPECT_EQ(target->getClipRect(), Rect(10, 10, 20, 15));
-
-    ForeignImage foreign;
-    EXPECT_EQ(guichanError([&] { graphics.drawImage(&foreign, 0, 0); }),
-              "Trying to draw an image of unknown format, must be an LumenImage.");
     graphics.popClipArea();
     EXPECT_EQ(target->getClipRect(), Rect(0, 0, 40, 30));
     graphics._endDraw();

@@ -6,13 +6,11 @@
 #include <SDL/SDL_ttf.h>
 
 #include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <guichan/color.hpp>
-#include <guichan/exception.hpp>
 
 #include "lumen/lumengraphics.hpp"
 #include "media/RGBAColor.hpp"
@@ -43,16 +41,6 @@ inline GLINT::SDL::RGBAColor pixelAt(GLINT::SDL::BaseSurface& s, int x, int y) {
 
 inline void paint(GLINT::SDL::BaseSurface& s, const GLINT::SDL::RGBAColor& c) {
     s.fill(c, GLINT::SDL::Rect(0, 0, static_cast<Uint16>(s.getWidth()), static_cast<Uint16>(s.getHeight())));
-}
-
-// The message of the gcn::Exception that body throws, or "" when it throws none.
-inline std::string guichanError(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const gcn::Exception& e) {
-        return e.getMessage();
-    }
-    return "";
 }
 
 inline ::testing::AssertionResult sameColour(const GLINT::SDL::RGBAColor& actual, int r, int g, int b) {

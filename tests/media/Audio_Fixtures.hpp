@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -18,6 +16,7 @@
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
 #include "media/Mixer.hpp"
+#include "media/Temporary_Folder.hpp"
 
 // Whatever the media log writes while it lives (sent to the console, whatever
 // other tests did to the log before).
@@ -50,34 +49,27 @@ protected:
         GLINT::SDL::MediaContext& media = GLINT::SDL::MediaContext::instance();
         ASSERT_TRUE(media.InitAudio(44100, 1, 2048));
         ASSERT_NE(media.getMixer(), nullptr);
-        previous = std::filesystem::current_path();
-        char pattern[] = "/tmp/varnholt_audio_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        std::filesystem::current_path(folder);
+        here = std::make_unique<test_files::Temporary_Folder>();
+        folder = here->Path();
     }
 
     void TearDown() override {
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
+        here.reset();
     }
 
     GLINT::SDL::Mixer& mixer() { return *GLINT::SDL::MediaContext::instance().getMixer(); }
 
     // A 16-bit mono WAV holding a few hundred samples of a 440 Hz sine.
     static void writeTone(const std::string& name, int samples = 400, int rate = 22050) {
-        std::filesystem::path path(name);
-        if (path.has_parent_path())
-            std::filesystem::create_directories(path.parent_path());
-        std::ofstream out(name, std::ios::binary);
-        auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-        auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-        const std::uint32_t bytes = static_cast<std::uint32_t>(samples) * 2;
-        out.write("RIFF", 4);
-        u32(36 + bytes);
-        out.write("WAVEfmt ", 8);
+        std::string bytes;
+        auto u32 = [&](std::uint32_t v) { bytes.append(reinterpret_cast<const char*>(&v), 4); };
+        auto u16 = [&](std::uint16_t v) { bytes.append(reinterpret_cast<const char*>(&v), 2); };
+        const std::uint32_t size = static_cast<std::uint32_t>(samples) * 2;
+        bytes += "RIFF";
+        u32(36 + size);
+        bytes += "WAVEfmt ";
         u32(16);
         u16(1); // PCM
         u16(1); // mono
@@ -85,19 +77,13 @@ protected:
         u32(static_cast<std::uint32_t>(rate) * 2);
         u16(2);
         u16(16);
-        out.write("data", 4);
-        u32(bytes);
+        bytes += "data";
+        u32(size);
         for (int i = 0; i < samples; ++i)
             u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(8000 * std::sin(i * 2 * M_PI * 440 / rate))));
+        test_files::Write(name, bytes);
     }
 
-    static void writeText(const std::string& name, const std::string& text) {
-        std::filesystem::path path(name);
-        if (path.has_parent_path())
-            std::filesystem::create_directories(path.parent_path());
-        std::ofstream(name, std::ios::binary) << text;
-    }
-
-    std::filesystem::path previous;
+    std::unique_ptr<test_files::Temporary_Folder> here;
     std::filesystem::path folder;
 };

@@ -40,16 +40,12 @@ protected:
 
 } // namespace
 
-TEST(TextInput, UnicodeIsOnWhileItLivesAndAsciiPressesAreEchoed) {
+// Typed names need SDL's characters while the game's keyboard lives.
+TEST(TextInput, UnicodeIsOnWhileItLives) {
     SDL_EnableUNICODE(0);
     {
         TextInput input;
         EXPECT_EQ(SDL_EnableUNICODE(-1), 1);
-        testing::internal::CaptureStdout();
-        EXPECT_TRUE(input.handleKeyEvent(Key(45, 0, 'a'), true));
-        EXPECT_FALSE(input.handleKeyEvent(Key(45, 0, 'a'), false));
-        EXPECT_FALSE(input.handleKeyEvent(Key(0, 0, 0x00E9), true));
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "unicode char : a\n");
     }
     EXPECT_EQ(SDL_EnableUNICODE(-1), 0);
 }

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <utility>
 
 namespace {
 using GT = GroundTileset;
@@ -37,10 +35,6 @@ TEST(WorldMap, GroundSpritesLieOnTheLatticeInsideTheField) {
         ASSERT_EQ(s.x % WorldMap::Tile, 0);
         ASSERT_EQ(s.y % WorldMap::Tile, 0);
         ASSERT_TRUE(s.x >= 0 && s.x < WorldMap::Width && s.y >= 0 && s.y < WorldMap::Height);
-        if (s.id != WorldMap::BridgeId) {
-            int mask = s.id % 100;
-            ASSERT_TRUE(mask >= 1 && mask <= 15) << s.id;
-        }
     }
 }
 
@@ -146,21 +140,6 @@ TEST(GroundTileset, CornersFollowTheMaskAndEdgesWithBothCornersAlikeAreWhole) {
                 }
             }
         }
-}
-
-TEST(GroundTileset, EveryPieceAndVariantHasItsOwnCell) {
-    std::set<std::pair<int, int>> used;
-    for (int mask = 1; mask < 15; ++mask) {
-        int c, r;
-        GT::cell(mask, 0, c, r);
-        EXPECT_TRUE(used.insert({c, r}).second) << "mask " << mask;
-    }
-    for (int v = 0; v < GT::PlainVariants; ++v) {
-        int c, r;
-        GT::cell(15, v, c, r);
-        EXPECT_TRUE(c >= 0 && c < GT::Columns && r >= 0 && r < GT::Rows);
-        EXPECT_TRUE(used.insert({c, r}).second) << "plain variant " << v;
-    }
 }
 
 // Each piece's pixels are drawn exactly where the terrain is, and the

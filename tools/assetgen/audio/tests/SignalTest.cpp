@@ -1,6 +1,5 @@
 #include "Limiter.hpp"
 #include "Loudness.hpp"
-#include "Mp3Encoder.hpp"
 #include "Random.hpp"
 #include "Resonator.hpp"
 #include "StereoBus.hpp"
@@ -9,9 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -130,24 +126,6 @@ TEST(StereoBus, CentreKeepsTheSignalAndFoldingWrapsTails) {
     ASSERT_EQ(loop.size(), 8u);
     EXPECT_FLOAT_EQ(loop.left[2], 0.5f);
     EXPECT_FLOAT_EQ(loop.left[1], 0.25f);
-}
-
-TEST(Mp3Encoder, SaysSoWhenLameIsMissing) {
-    const std::string dir = (std::filesystem::temp_directory_path() / ("assetgen_audio_mp3_" + std::to_string(::getpid()))).string();
-    std::filesystem::create_directories(dir);
-    const std::string oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", dir.c_str(), 1);
-    std::string message;
-    try {
-        Mp3Encoder::encode(Signal(0.1), Signal(0.1), dir + "/out.mp3");
-    } catch (const std::runtime_error& e) {
-        message = e.what();
-    }
-    setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_EQ(message, dir + "/out.mp3: lame is not installed (Debian package lame)");
-    // The intermediate WAV does not linger.
-    EXPECT_FALSE(std::filesystem::exists(dir + "/out.mp3.tmp.wav"));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
