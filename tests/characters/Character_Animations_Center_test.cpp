@@ -141,8 +141,7 @@ TEST_F(Character_Animations_Center_Test, AttackStrikesAtItsKeyFrameAndEndsStandi
         int strikeCall; // due callbacks after Play before the strike (0: in Play itself); -1 never
     } scenarios[] = {
         {"key frame 0 strikes on the first frame", 3, 0, 1, 0},
-        {"key frame 2 strikes on the third", 3, 2, 0, 2},
-        {"last frame as key frame", 2, 1, 1, 1},
+        {"key frame 2, the last, strikes on the third", 3, 2, 0, 2},
         {"a distant attack launches, no hit test", 3, 0, 2, -1},
     };
     for (const Scenario& s : scenarios) {

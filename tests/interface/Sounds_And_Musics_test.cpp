@@ -57,7 +57,6 @@ TEST_F(Catalogue, SwitchesAndVolumesDecideHowLoud) {
         int all_volume, sfx_volume, interface_volume, music_volume;
         int effect, blip, tune; // -1: silent
     } cases[] = {
-        {true, true, true, true, 50, 50, 50, 50, 25, 25, 25},
         {true, true, true, true, 33, 33, 40, 70, 10, 13, 23},
         {true, true, true, true, 80, 10, 20, 70, 8, 16, 56},
         {false, true, true, true, 50, 50, 50, 50, -1, -1, -1}, // whatever the category switches say
