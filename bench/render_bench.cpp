@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "../tests/battlefield/BF_Fixture.hpp"
 #include "battlefield/BattleField.hpp"
 #include "interface/Render_Engine.hpp"
 #include "media/Logger.hpp"
@@ -39,18 +40,6 @@ double Median(std::vector<double> values) {
 double Percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
     return values[static_cast<std::size_t>(p * (values.size() - 1))];
-}
-
-std::vector<Uint8> Pixels(SDL_Surface* surface) {
-    std::vector<Uint8> pixels;
-    SDL_LockSurface(surface);
-    const int rowBytes = surface->w * surface->format->BytesPerPixel;
-    for (int y = 0; y < surface->h; ++y) {
-        const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-        pixels.insert(pixels.end(), row, row + rowBytes);
-    }
-    SDL_UnlockSurface(surface);
-    return pixels;
 }
 
 struct Mode {
@@ -125,10 +114,10 @@ void Run_Mode(const Mode& mode, int frames, const std::string& bfFile) {
         engine.Set_Camera_Focus(cameras[i].first + mode.Width / 2 + 3, cameras[i].second + mode.Height / 2 + 1);
         const GLINT::SDL::Rect& view = engine.Get_Camera();
         field.Render_Ground(view, screen);
-        const std::vector<Uint8> copied = Pixels(screen.get_SDL());
+        const std::vector<Uint8> copied = bf_test::Pixels(screen.get_SDL());
         field.Render_Default_BG(view, screen);
         field.Render_BG(view, screen);
-        mismatches += copied != Pixels(screen.get_SDL());
+        mismatches += copied != bf_test::Pixels(screen.get_SDL());
     }
 
     const double render = Median(renderMs), fill = Median(fillMs);

@@ -40,6 +40,19 @@ std::string Error_Of(Body body) {
 
 // Every element as ANY: the tests break the files' structure on purpose and
 // want the game's own message, not the validator's.
+// The visible pixels of a surface, row by row without the padding: two drawings compare equal.
+inline std::vector<Uint8> Pixels(SDL_Surface* surface) {
+    std::vector<Uint8> pixels;
+    SDL_LockSurface(surface);
+    const int rowBytes = surface->w * surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; ++y) {
+        const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+        pixels.insert(pixels.end(), row, row + rowBytes);
+    }
+    SDL_UnlockSurface(surface);
+    return pixels;
+}
+
 inline std::string Loose_Dtd(std::initializer_list<const char*> names) {
     std::string text;
     for (const char* name : names)

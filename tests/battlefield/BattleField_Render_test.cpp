@@ -22,18 +22,6 @@ using GLINT::SDL::RGBSurface;
 
 namespace {
 
-std::vector<Uint8> Pixels(SDL_Surface* surface) {
-    std::vector<Uint8> pixels;
-    SDL_LockSurface(surface);
-    const int rowBytes = surface->w * surface->format->BytesPerPixel;
-    for (int y = 0; y < surface->h; ++y) {
-        const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-        pixels.insert(pixels.end(), row, row + rowBytes);
-    }
-    SDL_UnlockSurface(surface);
-    return pixels;
-}
-
 // Colours may lose low bits when a 16-bit display exists: compare loosely.
 ::testing::AssertionResult Pixel_Is(RGBSurface& surface, int x, int y, Uint32 rgb) {
     Uint8 r, g, b;
@@ -142,18 +130,18 @@ TEST_P(BF_Display_Drawing, CopiedGroundAndSkippingShowWhatEveryTileDoes) {
                              sprite.Source_Rect(entry.second->SubType, entry.second->Orientation));
             }
         }
-        const std::vector<Uint8> expected = Pixels(screen->get_SDL());
+        const std::vector<Uint8> expected = bf_test::Pixels(screen->get_SDL());
 
         screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
         field.Render_Ground(camera, *screen);
         field.Render_Env(camera, *screen);
-        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "copied";
+        EXPECT_TRUE(expected == bf_test::Pixels(screen->get_SDL())) << "copied";
 
         screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
         field.Render_Default_BG(camera, *screen);
         field.Render_BG(camera, *screen);
         field.Render_Env(camera, *screen);
-        EXPECT_TRUE(expected == Pixels(screen->get_SDL())) << "tile by tile";
+        EXPECT_TRUE(expected == bf_test::Pixels(screen->get_SDL())) << "tile by tile";
     }
 }
 
@@ -168,11 +156,11 @@ TEST_P(BF_Display_Drawing, ACameraOfAnotherSizeThanTheScreenIsDrawnTileByTile) {
     const Rect camera(100, 100, 180, 150);
     screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
     field.Render_Ground(camera, *screen);
-    const std::vector<Uint8> drawn = Pixels(screen->get_SDL());
+    const std::vector<Uint8> drawn = bf_test::Pixels(screen->get_SDL());
     screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
     field.Render_Default_BG(camera, *screen);
     field.Render_BG(camera, *screen);
-    EXPECT_TRUE(drawn == Pixels(screen->get_SDL()));
+    EXPECT_TRUE(drawn == bf_test::Pixels(screen->get_SDL()));
 }
 
 TEST_P(BF_Display_Drawing, LayersDrawTheirSubImagesAroundTheCamera) {
