@@ -127,6 +127,32 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
     EXPECT_EQ(Stats().Damage_Max, Stats().Base_Damage);
 }
 
+// A cycle ends with its last frame: the shipped sheets' eight steps of 4 pixels every 45 ms and six
+// blows' frames every 60 ms, played at 60 frames a second.
+TEST_F(Shipped_Hero_Test, HeWalks96PixelsASecondAndStrikesUnarmedIn300Ms) {
+    const Uint32 start = Game_Clock::Now();
+    Uint32 frames = 0;
+    const auto frame = [&] {
+        Game_Clock::Set(start + ++frames * 1000 / 60);
+        hero->Behavior(*field);
+    };
+    hero->Infos().Direction = Game_Settings::CH_RIGHT;
+    Stats().Vector_X = 1.0f;
+    while (frames < 60)
+        frame();
+    EXPECT_EQ(hero->Infos().X, 600 + 96);
+
+    Stats().Vector_X = 0.0f;
+    frame();
+    EXPECT_EQ(hero->Infos().Anim_State, -1);
+    hero->Start_Attack();
+    ASSERT_EQ(hero->Infos().Attack_State, 2);
+    const Uint32 struck = Game_Clock::Now();
+    while (hero->Infos().Attack_State != 0 && frames < 200)
+        frame();
+    EXPECT_EQ(Game_Clock::Now() - struck, 300u);
+}
+
 TEST_F(Hero_Files_Test, SheetsTheSetLacksAreNeverPlayed) {
     Log_Capture log;
     CH_Base_All_Infos& infos = Hero(files.Description(files.Centre("bare", {"Stop"}))).Infos();
