@@ -152,6 +152,13 @@ void Read_Config(const Settings_Text& file, std::vector<std::string>& notes) {
 
     Read_Bindings(file, 1);
     Read_Bindings(file, 2);
+    // The menu is the only way to the options: a file that lost its last key
+    // (hand-edited, or saved before the inputs screen kept one) gets Escape back.
+    const auto keyboard = [](const Key_Binding& binding) { return binding.Type == "Key" && binding.Code != 0; };
+    if (!keyboard(S::MENU_CALL_1) && !keyboard(S::MENU_CALL_2)) {
+        S::MENU_CALL_1 = Key_Binding::From_Value("KESCAPE");
+        notes.push_back(file.File + " : MENU_CALL_1 and MENU_CALL_2 bind no key, ESCAPE used instead");
+    }
 }
 
 // The direction codes are the rows of every animation sheet: each of 0 to 7 exactly once.

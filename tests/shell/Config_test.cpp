@@ -192,6 +192,8 @@ TEST_F(ConfigFiles, UnusableValuesAreRefusedInDevConfigAndReplacedInConfigIni) {
          ini + "MUSIC_VOLUME = 101 is out of range (0 to 100), 100 used instead"},
         {"a volume under 0", "SFXS_VOLUME = 100", "SFXS_VOLUME = -3", "",
          ini + "SFXS_VOLUME = -3 is out of range (0 to 100), 0 used instead"},
+        {"no key for the menu", "MENU_CALL_1 = KESCAPE", "MENU_CALL_1 = Right", "",
+         ini + "MENU_CALL_1 and MENU_CALL_2 bind no key, ESCAPE used instead"},
         {"no frames", "FRAMES_PER_SECOND = 25", "FRAMES_PER_SECOND = 0",
          dev + "FRAMES_PER_SECOND = 0 is out of range (at least 1)"},
         {"one frame", "FRAMES_PER_SECOND = 25", "FRAMES_PER_SECOND = 1", ""},
