@@ -252,7 +252,7 @@ void Autopilot::Play() {
         return;
     }
     case Monster_Goal: {
-        if (Hand_Over && Monster_Counters::Killed.load() >= static_cast<int>(S::BOW_DROP)) {
+        if (Hand_Over && Monster_Counters::Killed.load() + 1 >= static_cast<int>(S::BOW_DROP)) {
             const int direction = Blow_Direction(*Target);
             if (direction >= 0) {
                 Halt();
