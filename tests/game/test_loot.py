@@ -69,7 +69,7 @@ class Loot(unittest.TestCase):
             # The second kill's bag held the bow (and maybe a potion first): the status line says so.
             found = re.compile(r"^Varnholt : Found: (?:Healing Potion, )?Apprentice Bow, Normal Arrow$", re.M)
             wait_for(lambda: found.search(game.game_log()), what="the pickup message")
-            keep_picture(game.screenshot(), "pickup-message.png", (480, 120, 272, 0))
+            keep_picture(game.screenshot(), "pickup-message.png", (456, 424, 232, 0))
 
             # The bow and its arrows came with it: keypad 2 draws it, Ctrl shoots up the screen. The blow's entry
             # comes as the bow is lowered, the arrow still in flight.
