@@ -3,6 +3,8 @@
 // fixed loop and shooting arrows, the interface drawn. Each frame is the main
 // loop's body without its pacing: clear, prerender, render, refresh,
 // postrender. The floor is one full-screen fill measured in the same run.
+// Blocks of frames with the map shown alternate with blocks without it, so
+// that both see the same stretch of the world.
 //
 // The game clock advances 1/60 s per frame, so the world lives as it would
 // at 60 frames a second however fast the frames are drawn, and a seeded run
@@ -41,6 +43,7 @@
 #include "interface/GUI.hpp"
 #include "interface/Player_Commands.hpp"
 #include "interface/Render_Engine.hpp"
+#include "interface/World_Map.hpp"
 #include "interface/Sounds_And_Musics.hpp"
 #include "items/Actionables_Manager.hpp"
 #include "items/Apprentice_Bow.hpp"
@@ -234,7 +237,10 @@ void Run_Mode(const Mode& mode, int frames) {
     Player_Commands::Carry_Out(Player_Commands::Draw_Distant_W, *world.Hero, world.Interface);
 
     const int warmUp = 120;
-    std::vector<double> fillMs, prerenderMs, renderMs, postrenderMs, frameMs;
+    // The map's picture is made in the warm-up, whose blocks alternate too; a
+    // block is not a multiple of the shots' period, which both kinds share.
+    const int block = 25;
+    std::vector<double> fillMs, prerenderMs, renderMs, postrenderMs, frameMs, mapRenderMs, mapFrameMs;
     Route route;
     const GLINT::SDL::RGBColor background = window.getBackground();
     SDL_Surface* raw = screen.get_SDL();
@@ -242,11 +248,14 @@ void Run_Mode(const Mode& mode, int frames) {
     long moving = 0;
     int shots = 0;
     Uint32 lastUpdate = Game_Clock::Now();
-    for (int frame = 0; frame < warmUp + frames; ++frame) {
+    for (int frame = 0; frame < warmUp + 2 * frames; ++frame) {
         // Whole milliseconds, 1000 in 60 frames.
         Game_Clock::Set(Game_Clock::Now() + (frame % 3 == 0 ? 16 : 17));
+        const bool map = frame / block % 2 == 1;
         {
             ScopedLock world_lock(WorldLock::mutex());
+            if (map != World_Map::Is_Shown())
+                World_Map::Toggle();
             world.Heal_Everyone();
             route.Steer(*world.Hero);
             if (frame % 40 == 20 && world.Hero->Can_Act()) {
@@ -287,6 +296,11 @@ void Run_Mode(const Mode& mode, int frames) {
         const auto t5 = Clock::now();
         if (frame < warmUp)
             continue;
+        if (map) {
+            mapRenderMs.push_back(Milliseconds(t3 - t2));
+            mapFrameMs.push_back(Milliseconds(t5 - t0));
+            continue;
+        }
         fillMs.push_back(Milliseconds(f1 - f0));
         prerenderMs.push_back(Milliseconds(t2 - t1));
         renderMs.push_back(Milliseconds(t3 - t2));
@@ -299,8 +313,8 @@ void Run_Mode(const Mode& mode, int frames) {
     int over8 = 0;
     for (double ms : frameMs)
         over8 += ms > 8.0;
-    std::printf("%dx%dx%d  %d frames after %d to warm up; world built in %.0f ms\n", mode.Width, mode.Height,
-                mode.Bpp, frames, warmUp, buildMs);
+    std::printf("%dx%dx%d  %d frames, and as many with the map shown, after %d to warm up; world built in %.0f ms\n",
+                mode.Width, mode.Height, mode.Bpp, frames, warmUp, buildMs);
     std::printf("  world: %d monsters (at most %d per factory), %.1f characters on the move per frame, %d arrows "
                 "shot, hero at (%d, %d)\n",
                 world.Monsters(), Game_Settings::MAX_MONSTERS_SIMULTANEOUSLY,
@@ -310,6 +324,10 @@ void Run_Mode(const Mode& mode, int frames) {
     bench::Print_Row("postrender", postrenderMs, fill);
     bench::Print_Row("frame", frameMs, fill);
     bench::Print_Row("fill", fillMs, 0);
+    bench::Print_Row("map render", mapRenderMs, fill);
+    bench::Print_Row("map frame", mapFrameMs, fill);
+    std::printf("  map shown against hidden, median frame: %.2f x\n",
+                bench::Median(mapFrameMs) / bench::Median(frameMs));
     std::printf("  frames above 8 ms: %d; resident peak (VmHWM) %.1f MB; load average %.2f\n\n", over8,
                 bench::Status_MB("VmHWM"), bench::Load_Average());
     std::fflush(stdout);

@@ -160,3 +160,87 @@ bool BF_Ground_Cache::Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurfa
     }
     return true;
 }
+
+bool BF_Ground_Cache::Draw_Small(const BattleField& field, GLINT::SDL::BaseSurface& target,
+                                 const GLINT::SDL::Rect& area) const {
+    SDL_Surface* to = target.get_SDL();
+    const int w = area.getw(), h = area.geth();
+    if (!to || w == 0 || h == 0 || w > Width || h > Height || area.getx() < 0 || area.gety() < 0 ||
+        area.getx() + w > to->w || area.gety() + h > to->h ||
+        Pieces.size() != static_cast<std::size_t>(Columns * Rows))
+        return false;
+    // Every other pixel of every other row: the shrunk field looks the same,
+    // and the shipped one is done in a few tens of milliseconds.
+    const int step = 2;
+    std::vector<int> column(static_cast<std::size_t>(Width)), row(static_cast<std::size_t>(Height));
+    for (int x = 0; x < Width; ++x)
+        column[static_cast<std::size_t>(x)] = static_cast<int>(1LL * x * w / Width);
+    for (int y = 0; y < Height; ++y)
+        row[static_cast<std::size_t>(y)] = static_cast<int>(1LL * y * h / Height);
+    struct Sum {
+        Uint32 Red = 0, Green = 0, Blue = 0, Count = 0;
+    };
+    std::vector<Sum> sums(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+
+    const SDL_PixelFormat* format = Pieces.front()->getFormat();
+    SDL_Surface* raw = SDL_CreateRGBSurface(SDL_SWSURFACE, Piece_Size, Piece_Size, format->BitsPerPixel,
+                                            format->Rmask, format->Gmask, format->Bmask, format->Amask);
+    if (!raw)
+        return false;
+    GLINT::SDL::RGBSurface scratch(raw);
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const GLINT::SDL::RGBSurface& piece = *Pieces[static_cast<std::size_t>(r * Columns + c)];
+            const int left = c * Piece_Size, top = r * Piece_Size;
+            // The scenery over the ground, as the field is seen.
+            if (!scratch.blit(piece, GLINT::SDL::Point(0, 0)))
+                return false;
+            try {
+                field.Render_Map(field.Get_Env_Layer(), field.Get_Env_Mapping(),
+                                 GLINT::SDL::Rect(static_cast<Sint16>(left), static_cast<Sint16>(top), Piece_Size,
+                                                  Piece_Size),
+                                 scratch);
+            } catch (const std::exception&) {
+                return false;
+            }
+            const SDL_PixelFormat* f = raw->format;
+            for (int y = 0; y < piece.getHeight(); y += step) {
+                const Uint8* line = static_cast<const Uint8*>(raw->pixels) + y * raw->pitch;
+                Sum* sumRow = &sums[static_cast<std::size_t>(row[static_cast<std::size_t>(top + y)]) * w];
+                for (int x = 0; x < piece.getWidth(); x += step) {
+                    Uint32 pixel = 0;
+                    std::memcpy(&pixel, line + x * f->BytesPerPixel, f->BytesPerPixel);
+                    if (SDL_BYTEORDER == SDL_BIG_ENDIAN)
+                        pixel >>= 8 * (4 - f->BytesPerPixel);
+                    Uint8 red = 0, green = 0, blue = 0;
+                    SDL_GetRGB(pixel, f, &red, &green, &blue);
+                    Sum& sum = sumRow[column[static_cast<std::size_t>(left + x)]];
+                    sum.Red += red;
+                    sum.Green += green;
+                    sum.Blue += blue;
+                    ++sum.Count;
+                }
+            }
+        }
+    }
+
+    if (SDL_MUSTLOCK(to) && SDL_LockSurface(to) != 0)
+        return false;
+    const int bytes = to->format->BytesPerPixel;
+    for (int y = 0; y < h; ++y) {
+        Uint8* line = static_cast<Uint8*>(to->pixels) + (area.gety() + y) * to->pitch + area.getx() * bytes;
+        for (int x = 0; x < w; ++x) {
+            const Sum& sum = sums[static_cast<std::size_t>(y) * w + x];
+            const Uint32 n = std::max<Uint32>(1, sum.Count);
+            Uint32 pixel = SDL_MapRGB(to->format, static_cast<Uint8>((sum.Red + n / 2) / n),
+                                      static_cast<Uint8>((sum.Green + n / 2) / n),
+                                      static_cast<Uint8>((sum.Blue + n / 2) / n));
+            if (SDL_BYTEORDER == SDL_BIG_ENDIAN)
+                pixel <<= 8 * (4 - bytes);
+            std::memcpy(line + x * bytes, &pixel, static_cast<std::size_t>(bytes));
+        }
+    }
+    if (SDL_MUSTLOCK(to))
+        SDL_UnlockSurface(to);
+    return true;
+}

@@ -29,6 +29,10 @@ public:
     bool Draw(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
     // Whether Draw would cover the whole target from this camera.
     bool Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
+    // Draws the whole field, its scenery over this ground, shrunk into area
+    // of target: each pixel the mean of the field it stands for. False when
+    // it cannot.
+    bool Draw_Small(const BattleField& field, GLINT::SDL::BaseSurface& target, const GLINT::SDL::Rect& area) const;
 
     static constexpr int Piece_Size = 512;
     static const long long Memory_Limit = 256LL * 1024 * 1024;

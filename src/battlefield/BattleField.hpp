@@ -54,6 +54,8 @@ public:
     // load whenever the camera allows it (same picture, far fewer blits).
     void Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target) const;
     bool Has_Ground_Cache() const { return Ground_Cache != nullptr; }
+    // Null when the ground is drawn tile by tile.
+    const BF_Ground_Cache* Get_Ground_Cache() const { return Ground_Cache; }
     // Whether Render_Ground paints every pixel of target from this camera.
     bool Ground_Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
 

@@ -7,6 +7,7 @@
 #include "characters/Player.hpp"
 #include "interface/GUI.hpp"
 #include "interface/Screenshot.hpp"
+#include "interface/World_Map.hpp"
 #include "lumen/lumeninput.hpp"
 #include "media/KeyNames.hpp"
 #include "media/Logger.hpp"
@@ -26,6 +27,13 @@ namespace {
 bool Is_Validation(int code) {
     return code == KeyboardInput::Key_Return || code == KeyboardInput::Key_Escape ||
            code == KeyboardInput::Key_KP_Enter;
+}
+
+bool Bound_To_An_Action(int code) {
+    for (int command = 0; command < Player_Commands::Count; ++command)
+        if (Player_Commands::Is_Bound(static_cast<Command>(command), code, Player_Commands::Key_Type))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -138,6 +146,9 @@ bool KeyboardInput::Playing(const Key& key, bool pressed) {
             Halt();
     } else if (code == Key_F4 && key.isModHeld(ModifierNames::Alt)) {
         GLINT::SDL::MediaContext::instance().requestQuit();
+    } else if (code == Key_Tab && !Bound_To_An_Action(code)) {
+        // A toggle rather than a key to hold: the hand stays free for the movement keys.
+        World_Map::Toggle();
     }
     Pass_On(key, pressed);
     return true;

@@ -13,8 +13,9 @@ class Player;
 // The game's keyboard: moves and commands the player through the key
 // bindings while playing, drives the menus with fixed keys, toggles the
 // window mode, captures a new binding for the options screen, ends the game
-// on Alt+F4 and after the credits, saves the screen on F12, and hands every
-// key to the interface.
+// on Alt+F4 and after the credits, saves the screen on F12, shows or hides
+// the map on Tab (unless Tab is bound to an action), and hands every key to
+// the interface.
 //
 // The movement vector is worked out from the movement keys held since their
 // press was accepted, so a release is never lost: wherever it arrives (menu,
@@ -22,6 +23,7 @@ class Player;
 class KeyboardInput : public GLINT::SDL::TextInput {
 public:
     // Key numbers with a fixed meaning.
+    static constexpr int Key_Tab = 2;
     static constexpr int Key_Return = 4;
     static constexpr int Key_Escape = 6;
     static constexpr int Key_C = 47;

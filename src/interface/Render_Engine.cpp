@@ -64,8 +64,8 @@ void Render_Engine::prerender(unsigned long) {
 void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
     Chain_Errors("From Render_Engine::render(), ", "Unhandled Error In Render_Engine::render()", [&] {
         const GLINT::SDL::Rect& camera = Get_Camera();
-        // The default ground, then the ground layer.
-        Battlefield->Render_Ground(camera, screen);
+        // The default ground, then the ground layer; not where the map goes when it is shown.
+        const bool map = Map.Render_Ground(*Battlefield, camera, screen);
         // Chests and bags, the hero and everyone else, between the layers.
         if (Actionables)
             Actionables->Show_Actionables(camera, screen);
@@ -77,6 +77,9 @@ void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
                 factory->Show(camera, screen);
             }
         Battlefield->Render_Env(camera, screen);
+        // The map over the field, under the interface's texts and windows.
+        if (map)
+            Map.Draw(camera, The_Player, Factories, Actionables, screen);
         // The interface and the player's bars, over everything.
         if (Interface)
             Interface->Draw(screen);

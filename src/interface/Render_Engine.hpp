@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "interface/World_Map.hpp"
 #include "media/Engine.hpp"
 #include "media/Rect.hpp"
 #include "media/VideoSurface.hpp"
@@ -61,4 +62,5 @@ private:
     GLINT::SDL::Rect Camera;
     int Focus_X = 0;
     int Focus_Y = 0;
+    World_Map Map;
 };
