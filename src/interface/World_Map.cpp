@@ -173,6 +173,16 @@ void World_Map::Draw(const Rect& camera, const Character_Base* hero, std::vector
     const Rect clip = screen.getClipRect();
     screen.setClipRect(area);
     auto at = [&](int x, int y) { return To_Map(area, x, y, BF_Width, BF_Height); };
+    // What the screen shows, under the marks.
+    const Point from = at(camera.getx(), camera.gety());
+    const Point to = at(camera.getx() + camera.getw() - 1, camera.gety() + camera.geth() - 1);
+    const Uint16 w = static_cast<Uint16>(to.getx() - from.getx() + 1), h = static_cast<Uint16>(to.gety() - from.gety() + 1);
+    SDL_Rect sides[] = {{from.getx(), from.gety(), w, 1},
+                        {from.getx(), to.gety(), w, 1},
+                        {from.getx(), from.gety(), 1, h},
+                        {to.getx(), from.gety(), 1, h}};
+    for (SDL_Rect& side : sides)
+        SDL_FillRect(target, &side, View);
     if (actionables)
         for (const auto& lying : actionables->Get_Actionables()) {
             const Actionable* thing = lying.second;
@@ -199,16 +209,7 @@ void World_Map::Draw(const Rect& camera, const Character_Base* hero, std::vector
                 Dot(screen, p.getx(), p.gety(), 2, Monster);
             }
         }
-    // What the screen shows, then the hero over everything.
-    const Point from = at(camera.getx(), camera.gety());
-    const Point to = at(camera.getx() + camera.getw() - 1, camera.gety() + camera.geth() - 1);
-    const Uint16 w = static_cast<Uint16>(to.getx() - from.getx() + 1), h = static_cast<Uint16>(to.gety() - from.gety() + 1);
-    SDL_Rect sides[] = {{from.getx(), from.gety(), w, 1},
-                        {from.getx(), to.gety(), w, 1},
-                        {from.getx(), from.gety(), 1, h},
-                        {to.getx(), from.gety(), 1, h}};
-    for (SDL_Rect& side : sides)
-        SDL_FillRect(target, &side, View);
+    // The hero over everything.
     if (hero) {
         const Point p = at(hero->Infos().Box_Centre().getx(), hero->Infos().Box_Centre().gety());
         Dot(screen, p.getx(), p.gety(), 3, Hero);

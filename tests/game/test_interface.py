@@ -1,16 +1,19 @@
 """The interface under the player's hands: the inventory and characteristics windows, every menu screen, the
-options written to Config.ini and read again, a rebound key, the victory with its best-times line, the death
-picture and the credits; and the README's pictures of them (scripts/pictures-interface)."""
+options written to Config.ini and read again, a rebound key, the map of what is left, the victory with its
+best-times line, the death picture and the credits; and the README's pictures of them
+(scripts/pictures-interface)."""
 
 import os
 import re
+import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import (Game, changed, differing_pixels, keep_picture, scrolled, victory_window,  # noqa: E402
-                     wait_for, world)
+from harness import (STARTED, Game, changed, differing_pixels, keep_picture, scrolled,  # noqa: E402
+                     victory_window, wait_for, world)
+from test_world import COUNTERS, FRAIL_MONSTERS, SEED  # noqa: E402
 
 WIDTH, HEIGHT = 1024, 768
 
@@ -21,6 +24,33 @@ def centred(w, h):
 
 # The centre of the screen, where every menu window opens, and the menus with some field around them.
 CENTRE, MENU = centred(240, 140), centred(560, 440)
+
+
+# The map: the 3328 x 4096 field fitted into four fifths of the screen's height, centred; a monster's mark is
+# 5 x 5 pixels of red in a dark ring.
+MAP = (494, 608, 265, 80)
+MONSTER, MARK = (236, 40, 40), 25
+
+
+def marks(picture, colour=MONSTER, region=MAP):
+    """The sizes of the patches of colour in the region, smallest first: whole marks, or what shows of them."""
+    w, h, x, y = region
+    rgb = subprocess.run(["convert", picture, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-depth", "8", "rgb:-"],
+                         capture_output=True, check=True).stdout
+    # A 16-bit screen rounds the colour.
+    hit = {(i % w, i // w) for i in range(w * h) if all(abs(rgb[3 * i + c] - colour[c]) <= 24 for c in range(3))}
+    sizes = []
+    while hit:
+        patch, size = [hit.pop()], 0
+        while patch:
+            px, py = patch.pop()
+            size += 1
+            for near in ((px + 1, py), (px - 1, py), (px, py + 1), (px, py - 1)):
+                if near in hit:
+                    hit.remove(near)
+                    patch.append(near)
+        sizes.append(size)
+    return sorted(sizes)
 
 
 def setting(text, key):
@@ -135,6 +165,36 @@ class Options(unittest.TestCase):
             self.assertEqual(scrolled(before, with_e), (0, 0), "the old key still moves the hero")
             self.assertLess(scrolled(with_e, with_d)[0], 0, "the new key does not move the hero right")
             game.quit(self)
+
+
+class Map(unittest.TestCase):
+    def test_tab_shows_and_hides_the_map_and_a_killed_monsters_mark_goes(self):
+        # One monster of each kind, each in its own ground, far apart; the autopilot hunts one of them.
+        prepare = world(characters=FRAIL_MONSTERS, INITIAL_MONSTERS=1, MAX_MONSTERS_SIMULTANEOUSLY=1,
+                        MONSTERS_GENERATION_INTERVAL=3600000)
+        with Game(prepare=prepare, env=SEED) as game:
+            game.start("varnholt-autoplay", "--seconds", "900")
+            game.wait_log(STARTED)
+            field = game.frame()
+            game.press("Tab")
+            game.wait_log("Map shown")
+            shown = game.frame()
+            self.assertGreater(changed(field, shown, MAP), 0.8, "no map")
+            self.assertEqual(marks(shown), [MARK, MARK])
+            game.press("Tab")
+            game.wait_log("Map hidden")
+            self.assertGreater(changed(shown, game.frame(), MAP), 0.8, "the map stayed")
+
+            # The first kill changes the counters; by then only the other monster's mark is left, whole: the
+            # dead one's is not hiding under the hero's.
+            game.press("Tab")
+            game.wait_log("Map shown", count=2)
+            game.frame_until(lambda shot: differing_pixels(shown, COUNTERS, shot, COUNTERS) > 10 and
+                             marks(shot) == [MARK], "one monster's mark after the first kill", timeout=300)
+            # The bot ends with 1 when it has not won.
+            game.key("alt+F4")
+            game.wait_exit()
+            game.ended_cleanly(self)
 
 
 class Endings(unittest.TestCase):

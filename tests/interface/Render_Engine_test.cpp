@@ -1,5 +1,6 @@
 #include "interface/Render_Engine.hpp"
 
+#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "battlefield/BF_Fixture.hpp"
 #include "battlefield/BattleField.hpp"
 #include "Log_Capture.hpp"
+#include "interface/World_Map.hpp"
 #include "media/MediaContext.hpp"
 #include "media/VideoSurface.hpp"
 #include "media/Window.hpp"
@@ -121,4 +123,43 @@ TEST_F(Render_Engine_Test, OnlyAScreenTheGroundCoversGoesUncleared) {
     // The display and the screen size the engine knows disagree.
     ASSERT_TRUE(window.resetDisplay(320, 240, 32));
     EXPECT_FALSE(engine.coversDisplay(*window.getDisplay()));
+}
+
+// The field fits four fifths of the screen whichever side limits it, and a
+// point off the field lands on the map's edge. Shown, the map stands in for
+// the ground it covers, so the frame is still painted whole.
+TEST_F(Render_Engine_Test, TheMapFitsTheScreenAndLeavesNoPixelOfTheFrameUnpainted) {
+    EXPECT_EQ(World_Map::Place(1024, 768, 3328, 4096), Rect(265, 80, 494, 608));
+    EXPECT_EQ(World_Map::Place(600, 1000, 4000, 1000), Rect(63, 441, 474, 118));
+    EXPECT_EQ(World_Map::Place(20, 20, 4000, 1000).getw(), 0);
+    const Rect map(265, 80, 494, 608);
+    EXPECT_EQ(World_Map::To_Map(map, 0, 0, 3328, 4096), GLINT::SDL::Point(265, 80));
+    EXPECT_EQ(World_Map::To_Map(map, 3327, 4095, 3328, 4096), GLINT::SDL::Point(265 + 493, 80 + 607));
+    EXPECT_EQ(World_Map::To_Map(map, 3400, -10, 3328, 4096), GLINT::SDL::Point(265 + 493, 80));
+
+    GLINT::SDL::VideoSurface& screen = *Screen(320, 240).getDisplay();
+    Render_Engine engine(field.get(), Player(Coords(1000, 700)));
+    engine.resize(320, 240);
+    Game_Settings::GLOBAL_GAME_STATE = 3;
+    SDL_Surface* raw = screen.get_SDL();
+    // No tile of the fixture has this colour (its keyed pixels are magenta).
+    const Uint32 unpainted = SDL_MapRGB(raw->format, 8, 250, 8);
+    auto unpainted_pixels = [&] {
+        SDL_FillRect(raw, nullptr, unpainted);
+        engine.render(screen);
+        int n = 0;
+        for (int y = 0; y < raw->h; ++y)
+            for (int x = 0; x < raw->w; ++x)
+                n += screen.getpixel(x, y) == unpainted;
+        return n;
+    };
+    EXPECT_EQ(unpainted_pixels(), 0);
+    World_Map::Toggle();
+    EXPECT_EQ(unpainted_pixels(), 0);
+    // The map's dark frame, round (36, 27, 248, 186).
+    EXPECT_EQ(screen.getpixel(33, 24), SDL_MapRGB(raw->format, 24, 22, 30));
+    // Outside play the map is put away.
+    Game_Settings::GLOBAL_GAME_STATE = 4;
+    EXPECT_EQ(unpainted_pixels(), 0);
+    EXPECT_FALSE(World_Map::Is_Shown());
 }
