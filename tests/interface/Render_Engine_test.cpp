@@ -138,7 +138,8 @@ TEST_F(Render_Engine_Test, TheMapFitsTheScreenAndLeavesNoPixelOfTheFrameUnpainte
     EXPECT_EQ(World_Map::To_Map(map, 3400, -10, 3328, 4096), GLINT::SDL::Point(265 + 493, 80));
 
     GLINT::SDL::VideoSurface& screen = *Screen(320, 240).getDisplay();
-    Render_Engine engine(field.get(), Player(Coords(1000, 700)));
+    Render_Engine engine(field.get());
+    engine.Set_Camera_Focus(1016, 724);
     engine.resize(320, 240);
     Game_Settings::GLOBAL_GAME_STATE = 3;
     SDL_Surface* raw = screen.get_SDL();
