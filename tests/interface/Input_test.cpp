@@ -1,6 +1,7 @@
 #include "interface/GamepadInput.hpp"
 #include "interface/KeyboardInput.hpp"
 #include "interface/MouseInput.hpp"
+#include "interface/World_Map.hpp"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,16 @@ TEST_F(Input_Test, KeysMatchKeyBindingsAndButtonsButtonBindingsNeverAnUnboundOne
     hero->Attack_Reset();
     keyboard->handleKeyEvent(Key(0, 0, 0), true);
     EXPECT_EQ(hero->Infos().Attack_State, 0) << "a key without a number matched an unbound action";
+}
+
+TEST_F(Input_Test, TabShowsAndHidesTheMapUnlessThePlayerBoundItToAnAction) {
+    for (bool shown : {true, false}) {
+        Type({{"KTAB", 1}, {"KTAB", 0}});
+        EXPECT_EQ(World_Map::Is_Shown(), shown);
+    }
+    Game_Settings::DRAW_MAGIC_SPELL_2 = Key_Binding::From_Value("KTAB");
+    Type({{"KTAB", 1}});
+    EXPECT_FALSE(World_Map::Is_Shown());
 }
 
 TEST_F(Input_Test, AltF4IsReadFromTheEventItself) {
