@@ -114,6 +114,8 @@ bool AI::Manage_Collisions_BF(const BattleField& battlefield, Character_Base& ch
 bool AI::Manage_Collisions_CH(Character_Base& character, bool correct) {
     return Chain_Errors("Error In AI::Manage_Collisions_CH() : ", "Unhandled Error In AI::Manage_Collisions_CH()", [&] {
         CH_Base_All_Infos& infos = character.Infos();
+        if (infos.Life_State == -2)
+            return true;
         Rect& r = infos.Collision_Rect;
         const Rect saved = r;
         for (const Characters_Map::Entry& entry : Characters_Map::Instance().Entries()) {
@@ -123,6 +125,9 @@ bool AI::Manage_Collisions_CH(Character_Base& character, bool correct) {
                 continue;
             // Nothing tells the moving character's own entry apart but its position.
             if (*entry.X == infos.X && *entry.Y == infos.Y)
+                continue;
+            // The dead are not drawn and stay on the field (NPCs are never removed): they block no one.
+            if (other.Life_State == -2)
                 continue;
             const Box overlap = Intersection(r, box);
             if (overlap.W == 0 && overlap.H == 0)
@@ -293,7 +298,7 @@ Point AI::Choose_Destination(const BattleField& battlefield, Character_Base& cha
             const std::list<Rect> opponents = Get_Opponents_List(character, mode);
             if (!opponents.empty()) {
                 destination = Calculate_Dest(chaseTarget, opponents, battlefield, character, mode);
-                infos.Collision_Rect = infos.Home_Collision_Rect();
+                Move_Box_To(infos, infos.X, infos.Y);
                 return destination;
             }
         }
@@ -325,7 +330,8 @@ Point AI::Choose_Destination(const BattleField& battlefield, Character_Base& cha
             destination = Find_Random_Destination_Inside_SR_For_Default_Att(30000, start, battlefield, character);
             break;
         }
-        infos.Collision_Rect = infos.Home_Collision_Rect();
+        // Only the place: the size is the current sheet's, modifiers included.
+        Move_Box_To(infos, infos.X, infos.Y);
         return destination;
     });
 }

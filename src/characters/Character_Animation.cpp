@@ -1,6 +1,8 @@
 #include "characters/Character_Animation.hpp"
 
+#include <cstdint>
 #include <stdexcept>
+#include <string>
 
 #include <SDL/SDL.h>
 
@@ -61,12 +63,13 @@ Character_Animation::Character_Animation(const std::string& descriptionFile, con
                                                     std::to_string(Frames) + " frames of " + File);
 
                          if (Frames > 1) {
-                             const long interval = XML_Manager::Check_Node_Exists(File, "Frames_Interval")
-                                                       ? XML_Manager::Get_Option_Value_Long(File, "Frames_Interval")
-                                                       : -1;
-                             if (interval < 0)
+                             if (!XML_Manager::Check_Node_Exists(File, "Frames_Interval"))
                                  throw std::logic_error(
                                      "Frames_Interval not set but the animation has more than one frame!");
+                             const long interval = XML_Manager::Get_Option_Value_Long(File, "Frames_Interval");
+                             if (interval < 0 || static_cast<unsigned long>(interval) > UINT32_MAX)
+                                 throw std::logic_error("Frames_Interval " + std::to_string(interval) +
+                                                        " outside 0-4294967295 ms in " + File);
                              Frames_Interval = static_cast<Uint32>(interval);
                          }
 

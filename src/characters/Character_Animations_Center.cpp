@@ -22,6 +22,17 @@ Character_Animation* Required(Character_Animation* animation, const char* slot) 
     return animation;
 }
 
+// The whole pixels of a step, toward zero, its fraction carried to the next
+// one: a diagonal step of 2.83 pixels is then 2.83 on average whichever way
+// it goes, where truncating the new coordinate made it 3 toward the origin
+// and 2 away from it. Whole steps carry nothing.
+int Whole_Step(float step, float& carry) {
+    const float total = step + carry;
+    const int whole = static_cast<int>(total);
+    carry = total - static_cast<float>(whole);
+    return whole;
+}
+
 } // namespace
 
 Character_Animations_Center::Character_Animations_Center(Character_Base* character, BattleField* battlefield,
@@ -141,6 +152,7 @@ void Character_Animations_Center::Stop_Animation_Play() {
                    Reference_Time = 0;
                    Last_Step = Game_Clock::Now();
                    Current_Frame = 0;
+                   Carry_X = Carry_Y = 0.0f;
                    Set_Character_Movement_Values(Required(Stop, "Stop"));
                    CH_Base_All_Infos& infos = Character->Infos();
                    if (infos.Anim_State >= 0) {
@@ -174,33 +186,36 @@ void Character_Animations_Center::Movement_Step(Character_Animation* animation, 
     if (!Frame_Due(animation))
         return;
     CH_Base_All_Infos& infos = Character->Infos();
+    if (Current_Frame < animation->Frames) {
+        if (!Battlefield)
+            throw std::logic_error("No battlefield to move on");
+        Show_Frame(animation);
+        const Characteristics& values = *infos.CH_Characteristics;
+        const int speed = running ? values.Run_Velocity : values.Velocity;
+        GLINT::SDL::Rect& box = infos.Collision_Rect;
+        if (values.Vector_X != Carried_For_X || values.Vector_Y != Carried_For_Y) {
+            Carry_X = Carry_Y = 0.0f;
+            Carried_For_X = values.Vector_X;
+            Carried_For_Y = values.Vector_Y;
+        }
+        box.setx(static_cast<Sint16>(box.getx() + Whole_Step(static_cast<float>(speed) * values.Vector_X, Carry_X)));
+        box.sety(static_cast<Sint16>(box.gety() + Whole_Step(static_cast<float>(speed) * values.Vector_Y, Carry_Y)));
+
+        const bool free = AI::Manage_Collisions_Full(*Character, *Battlefield, true);
+        // Free or not, the character stands where the collision test left its box.
+        infos.X = box.getx() - infos.X_Modifier;
+        infos.Y = box.gety() - infos.Y_Modifier;
+        if (free)
+            ++Current_Frame;
+        else
+            Stop_Animation_Play();
+        Character->Set_Following_Camera();
+    }
     if (Current_Frame >= animation->Frames) {
-        // The last frame has had its interval: the cycle is over, the caller starts the next.
+        // The cycle ends with its last frame; the caller starts the next.
         Current_Frame = 0;
         infos.Anim_State = 0;
-        return;
     }
-    if (!Battlefield)
-        throw std::logic_error("No battlefield to move on");
-
-    Show_Frame(animation);
-    const Characteristics& values = *infos.CH_Characteristics;
-    const int speed = running ? values.Run_Velocity : values.Velocity;
-    GLINT::SDL::Rect& box = infos.Collision_Rect;
-    const float x = static_cast<float>(speed) * values.Vector_X + static_cast<float>(box.getx());
-    const float y = static_cast<float>(speed) * values.Vector_Y + static_cast<float>(box.gety());
-    box.setx(static_cast<Sint16>(static_cast<int>(x)));
-    box.sety(static_cast<Sint16>(static_cast<int>(y)));
-
-    const bool free = AI::Manage_Collisions_Full(*Character, *Battlefield, true);
-    // Free or not, the character stands where the collision test left its box.
-    infos.X = box.getx() - infos.X_Modifier;
-    infos.Y = box.gety() - infos.Y_Modifier;
-    if (free)
-        ++Current_Frame;
-    else
-        Stop_Animation_Play();
-    Character->Set_Following_Camera();
 }
 
 void Character_Animations_Center::Walk_Animation_Play() {
@@ -246,8 +261,10 @@ void Character_Animations_Center::Attack_Animation_Callback() {
                 }
             }
             ++Current_Frame;
-            return;
         }
+        // The blow ends in the call that shows its last frame.
+        if (Current_Frame < animation->Frames)
+            return;
         Current_Frame = 0;
         if (closeCombat) {
             Character->Attack_PlayEndSounds();
@@ -279,8 +296,9 @@ void Character_Animations_Center::Hit_Animation_Callback() {
         if (Current_Frame < animation->Frames) {
             Show_Frame(animation);
             ++Current_Frame;
-            return;
         }
+        if (Current_Frame < animation->Frames)
+            return;
         Current_Frame = 0;
         Character->Infos().Hit_State = 0;
         Stop_Animation_Play();
@@ -357,8 +375,9 @@ void Character_Animations_Center::Death_Animation_Callback() {
         if (Current_Frame < Death->Frames) {
             Show_Frame(Death);
             ++Current_Frame;
-            return;
         }
+        if (Current_Frame < Death->Frames)
+            return;
         // The last frame stays shown.
         Current_Frame = 0;
         Character->Infos().Life_State = -2;

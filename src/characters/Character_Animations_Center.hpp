@@ -50,7 +50,6 @@ public:
     // sheet modifiers in force so that the character does not shift.
     void Hand_Over_To(Character_Animations_Center& next);
 
-    int Get_Current_Frame() const { return Current_Frame; }
     Uint32 Get_Last_Step() const { return Last_Step; }
     // Stamps the start of play, as a new character's centre is made current.
     void Set_Last_Step(Uint32 ms) { Last_Step = ms; }
@@ -62,8 +61,6 @@ public:
     Character_Animation* Get_Hit() const { return Hit; }
     Character_Animation* Get_Pause() const { return Pause; }
     Character_Animation* Get_Death() const { return Death; }
-    Character_Base* Get_Character() const { return Character; }
-    BattleField* Get_Battlefield() const { return Battlefield; }
 
 private:
     // True when a frame of animation is due; then counts it.
@@ -92,4 +89,7 @@ private:
     BattleField* Battlefield;
     // The sheet whose modifiers were applied last: a new sheet applies only the difference.
     const Character_Animation* Applied = nullptr;
+    // The fractions of pixels the steps along this vector have not made yet.
+    float Carry_X = 0.0f, Carry_Y = 0.0f;
+    float Carried_For_X = 0.0f, Carried_For_Y = 0.0f;
 };

@@ -17,7 +17,6 @@ public:
     bool Check_BG_Type_Allowed(const std::string& type) override;
 
     void Show_Life_Bar(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& screen);
-    const GLINT::SDL::Rect& Get_Current_Bar() const { return Current_Bar; }
 
 protected:
     GLINT::SDL::RGBSurface* Life_Bars = nullptr;

@@ -51,11 +51,9 @@ std::string Optional_Text(const std::string& file, const char* key) {
     return XML_Manager::Check_Node_Exists(file, key) ? XML_Manager::Get_Option_String(file, key) : std::string();
 }
 
+// Colours and bar sizes are bytes: a larger value wraps, as in the monsters' bars file.
 Uint8 Byte_Option(const std::string& file, const char* key) {
-    const int value = XML_Manager::Get_Option_Value(file, key);
-    if (value < 0 || value > 255)
-        Character_Base::Refuse(file, std::string(key) + " Outside 0-255");
-    return static_cast<Uint8>(value);
+    return static_cast<Uint8>(XML_Manager::Get_Option_Value(file, key));
 }
 
 struct Footsteps {

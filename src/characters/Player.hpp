@@ -87,7 +87,6 @@ public:
     void Set_Camera_Size(int width, int height);
     Character_Animations_Center* Get_Style_Center(Weapon_Style style) const;
     const GLINT::SDL::Rect& Get_Bar(int row) const;
-    bool Has_Bars_Sheet() const { return Bars_Sheet != nullptr; }
 
     // The filled part of a bar of width pixels for value out of maximum:
     // empty for a maximum of 0, never wider than the bar nor below 0.

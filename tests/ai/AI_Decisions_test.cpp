@@ -37,6 +37,9 @@ protected:
 TEST_F(AI_Decisions_Test, WandererMovesOnAboutThreePercentOfItsDecisions) {
     // AI_CHOOSE_DESTINATION_PS 2: a draw r moves the wanderer when r mod 3000 < 90.
     Test_Character wanderer(300, 300);
+    // A sheet's size modifiers in force: a decision puts back the place, not the record's size.
+    const Rect sheetBox(305, 310, 14, 26);
+    wanderer.Infos().Collision_Rect = sheetBox;
     const Point start(300, 300);
     Game_Random::Script({90});
     EXPECT_EQ(AI::Choose_Destination(*field, wanderer), start) << "r mod 3000 = 90 stays";
@@ -50,6 +53,7 @@ TEST_F(AI_Decisions_Test, WandererMovesOnAboutThreePercentOfItsDecisions) {
             ++moves;
     EXPECT_GT(moves, 60);
     EXPECT_LT(moves, 190);
+    EXPECT_EQ(wanderer.Infos().Collision_Rect, sheetBox);
 }
 
 TEST_F(AI_Decisions_Test, RandomSpotsStayInSightOnTheLatticeAndOffForbiddenGround) {
@@ -171,10 +175,12 @@ TEST_F(AI_Decisions_Test, AggressiveCharacterChasesAlongAPathAndStrikesInReach) 
     hunter.Infos().CH_Attitudes->Set_Initials(Attitudes::Wanderer, Attitudes::Aggressive, Attitudes::Aggressive,
                                               Attitudes::Aggressive);
     Test_Character prey(380, 300);
+    const Rect sheetBox(305, 310, 14, 26); // as with the wanderer, on the way out with a chase
+    hunter.Infos().Collision_Rect = sheetBox;
     const Point step = AI::Choose_Destination(*field, hunter);
     EXPECT_EQ(hunter.Infos().Attack_State, 0);
     EXPECT_GT(step.getx(), 300) << "first waypoint toward the prey";
-    EXPECT_EQ(hunter.Infos().Collision_Rect, hunter.Infos().Home_Collision_Rect());
+    EXPECT_EQ(hunter.Infos().Collision_Rect, sheetBox);
 
     prey.Move_To(322, 300);
     EXPECT_EQ(AI::Choose_Destination(*field, hunter), Point(300, 300));

@@ -123,6 +123,7 @@ using Register = Registered;
 TEST_F(Character_Collisions, Scenarios) {
     struct Other {
         int X, Y, X_Modifier, Y_Modifier, W, H;
+        int Life_State = 1;
     };
     struct Row {
         const char* Name;
@@ -131,6 +132,7 @@ TEST_F(Character_Collisions, Scenarios) {
         Rect Box;                  // ...and the box it wants
         bool Register_Mover, Correct, Result;
         Rect Expected;
+        int Mover_Life_State = 1;
     };
     const Other other{100, 100, 0, 0, 20, 20};
     const std::vector<Row> rows = {
@@ -148,15 +150,23 @@ TEST_F(Character_Collisions, Scenarios) {
          Rect(200, 200, 20, 20)},
         {"so is another character standing exactly where the mover stands", {{300, 300, 0, 0, 20, 20}}, 300, 300,
          Rect(305, 300, 20, 20), false, true, true, Rect(305, 300, 20, 20)},
+        // The dead are not drawn: once their death is over they are not there for anyone.
+        {"a character whose death is over blocks no one", {{100, 100, 0, 0, 20, 20, -2}}, 50, 50,
+         Rect(85, 100, 20, 20), false, true, true, Rect(85, 100, 20, 20)},
+        {"a dying one still does", {{100, 100, 0, 0, 20, 20, -1}}, 50, 50, Rect(85, 100, 20, 20), false, true, false,
+         Rect(80, 100, 20, 20)},
+        {"nor is a dead one blocked", {other}, 50, 50, Rect(85, 100, 20, 20), false, false, true,
+         Rect(85, 100, 20, 20), -2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         Characters_Map::Instance().Clear();
         characters.clear();
         for (const Other& o : row.Others)
-            Add(o.X, o.Y, o.X_Modifier, o.Y_Modifier, o.W, o.H);
+            Add(o.X, o.Y, o.X_Modifier, o.Y_Modifier, o.W, o.H)->Infos().Life_State = static_cast<Sint16>(o.Life_State);
         Kind_Character mover(Character_Kind::Player);
         mover.Place(row.X, row.Y, 0, 0, row.Box.getw(), row.Box.geth());
+        mover.Infos().Life_State = static_cast<Sint16>(row.Mover_Life_State);
         if (row.Register_Mover)
             AI::Fill_Collision_Map(mover.Infos().X, mover.Infos().Y, &mover);
         mover.Infos().Collision_Rect = row.Box;

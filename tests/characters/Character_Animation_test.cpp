@@ -85,6 +85,8 @@ TEST_F(Character_Animation_Test, RefusesFilesItCannotPlay) {
         {"no frame", Tag("Frames", 0) + size, 1, 8, Prefix + "Animation has less than one frame !", true},
         {"several frames without interval", Tag("Frames", 3) + size, 3, 8,
          Prefix + "Frames_Interval not set but the animation has more than one frame!", true},
+        {"a negative interval", Tag("Frames", 3) + Tag("Frames_Interval", -5) + size, 3, 8,
+         Prefix + "Frames_Interval -5 outside 0-4294967295 ms in " + file, true},
         {"key frame past the last", Tag("Frames", 3) + Tag("Frames_Interval", 50) + Tag("KeyFrame", 3) + size, 3, 8,
          file, false},
         {"negative key frame", Tag("Frames", 1) + Tag("KeyFrame", -1) + size, 1, 8, file, false},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -167,16 +169,15 @@ TEST_F(Character_Animations_Center_Test, AttackStrikesAtItsKeyFrameAndEndsStandi
         for (int call = 0; call < s.frames; ++call) {
             if (call > 0)
                 Call(&Centre::Attack_Animation_Callback, 100 * static_cast<Uint32>(call));
-            EXPECT_EQ(Shown_Column(*set.Attack), call);
             const bool struck = s.strikeCall >= 0 && call >= s.strikeCall;
             EXPECT_EQ(infos.Attack_Result, struck ? Undead_ID : 0) << "call " << call;
             EXPECT_EQ(v.Life, struck ? 35 : 40) << "call " << call;
-            EXPECT_EQ(infos.Attack_State, 2);
+            if (call + 1 < s.frames) {
+                EXPECT_EQ(Shown_Column(*set.Attack), call);
+                EXPECT_EQ(infos.Attack_State, 2) << "call " << call;
+            }
         }
-        // The last frame keeps its interval; the next due call ends the attack.
-        Call(&Centre::Attack_Animation_Callback, 100 * static_cast<Uint32>(s.frames) - 1);
-        EXPECT_EQ(infos.Attack_State, 2);
-        Call(&Centre::Attack_Animation_Callback, 100 * static_cast<Uint32>(s.frames));
+        // The callback that shows the last frame ends the attack: 3 frames take 200 ms, not 300.
         EXPECT_EQ(infos.Attack_State, 0);
         EXPECT_EQ(infos.Attack_Direction, -1);
         EXPECT_EQ(infos.Anim_State, -1);
@@ -215,10 +216,8 @@ TEST_F(Character_Animations_Center_Test, DeathEndsDead) {
         for (int f = 1; f < frames; ++f) {
             Call(&Centre::Death_Animation_Callback, 100 * static_cast<Uint32>(f));
             EXPECT_EQ(Shown_Column(*set.Death), f);
-            EXPECT_EQ(infos.Life_State, -1);
+            EXPECT_EQ(infos.Life_State, f + 1 < frames ? -1 : -2) << "dead with the last frame, frame " << f;
         }
-        Call(&Centre::Death_Animation_Callback, 100 * static_cast<Uint32>(frames));
-        EXPECT_EQ(infos.Life_State, -2);
         EXPECT_EQ(Shown_Column(*set.Death), frames - 1) << "the last frame stays shown";
     }
 }
@@ -241,10 +240,10 @@ TEST_F(Character_Animations_Center_Test, HitInterruptsAMoveAndEndsBackAtStop) {
     EXPECT_EQ(infos.Current_Sheet, set.Hit->Sheet);
     EXPECT_EQ(Shown_Column(*set.Hit), 0);
 
-    Call(&Centre::Hit_Animation_Callback, 100);
-    EXPECT_EQ(Shown_Column(*set.Hit), 1);
+    Call(&Centre::Hit_Animation_Callback, 99);
     EXPECT_EQ(infos.Hit_State, 1);
-    Call(&Centre::Hit_Animation_Callback, 200);
+    // Its last frame ends the hit.
+    Call(&Centre::Hit_Animation_Callback, 100);
     EXPECT_EQ(infos.Hit_State, 0);
     EXPECT_EQ(infos.Current_Sheet, set.Stop->Sheet);
     EXPECT_EQ(infos.Source_Rect, set.Stop->Frame(2, 0));
@@ -252,7 +251,7 @@ TEST_F(Character_Animations_Center_Test, HitInterruptsAMoveAndEndsBackAtStop) {
 
 TEST_F(Character_Animations_Center_Test, ModifiersApplyAsDifferencesAndTheBoxNeverShrinksBelowZero) {
     Fresh(Sheet{1, 8, 8, 100, Modifiers(2, -1, 1, 0, -15, -3)});
-    set.Hit = Load("hit", Sheet{1, 8, 8, 100, Modifiers(5, 3, -2, 4, 2, -40)});
+    set.Hit = Load("hit", Sheet{2, 8, 8, 100, Modifiers(5, 3, -2, 4, 2, -40)});
     Centre& c = Start();
     struct Step {
         const char* name;
@@ -370,14 +369,46 @@ TEST_F(Character_Animations_Center_Test, WalkAndRunStepsMoveThroughTheCollisionT
             EXPECT_EQ(infos.Current_Sheet, set.Stop->Sheet);
             continue;
         }
-        EXPECT_EQ(infos.Anim_State, 1);
+        // The step that shows the last frame ends the cycle; the caller starts the next.
+        EXPECT_EQ(infos.Anim_State, 0);
         EXPECT_EQ(Shown_Column(s.running ? *set.Run : *set.Walk), 1);
         EXPECT_EQ(infos.Path.size(), 1u);
-        // After its last frame's interval the cycle ends where it is; the caller starts the next.
-        Call(step, 100);
-        EXPECT_EQ(infos.Anim_State, 0);
-        EXPECT_EQ(infos.X, s.x2);
-        EXPECT_EQ(infos.Y, s.y2);
+    }
+}
+
+TEST_F(Character_Animations_Center_Test, EveryDirectionCoversTheSameGroundAtTheSameVelocity) {
+    const float d = 1.0f / std::sqrt(2.0f); // a diagonal of unit length, as the input steers
+    const float vectors[8][2] = {{1, 0}, {d, d}, {0, 1}, {-d, d}, {-1, 0}, {-d, -d}, {0, -1}, {d, -d}};
+    ch_test::Open_Field field(false);
+    for (const int velocity : {4, 8}) {
+        for (const auto& v : vectors) {
+            SCOPED_TRACE("velocity " + std::to_string(velocity) + " along (" + std::to_string(v[0]) + ", " +
+                         std::to_string(v[1]) + ")");
+            Fresh();
+            set.Walk = Load("walk", Sheet{16, 8, 8, 10});
+            Centre& c = Start(&*field);
+            CH_Base_All_Infos& infos = hero.Infos();
+            infos.X = 1000;
+            infos.Y = 700;
+            infos.Anim_State = -1;
+            Characteristics& stats = *infos.CH_Characteristics;
+            stats.Velocity = velocity;
+            stats.Vector_X = v[0];
+            stats.Vector_Y = v[1];
+            Game_Clock::Set(10000);
+            c.Walk_Animation_Play();
+            for (Uint32 step = 1; step < 16; ++step) // sixteen steps
+                Call(&Centre::Walk_Animation_Callback, 10 * step);
+            const int dx = infos.X - 1000, dy = infos.Y - 700;
+            if (v[0] == 0.0f || v[1] == 0.0f) {
+                // Straight steps are whole: exactly the velocity each.
+                EXPECT_EQ(dx, static_cast<int>(v[0]) * 16 * velocity);
+                EXPECT_EQ(dy, static_cast<int>(v[1]) * 16 * velocity);
+            } else {
+                EXPECT_NEAR(std::sqrt(float(dx * dx + dy * dy)), 16.0f * velocity, 0.03f * 16 * velocity);
+                EXPECT_EQ(std::abs(dx), std::abs(dy));
+            }
+        }
     }
 }
 

@@ -61,11 +61,13 @@ public:
                Tag("Secondary_Attack_Animation_Center_Filename", stylesFile);
     }
 
-    // Four rows of 120 x 8, row r coloured Tile_Colour(7, 0, r), no colour key.
-    std::string Bars() {
+    // Four rows of 120 x 8, row r coloured Tile_Colour(7, 0, r) with its magenta pixel; no colour key
+    // unless given, and the size may be given as more than a byte holds.
+    std::string Bars(const std::string& key = "", int width = 120, int height = 8) {
         Write_Tileset("bars.bmp", 120, 8, 1, 4, 7);
         return File("bars.xml", "Bars_Tileset",
-                    Tag("Tileset_Filename", Path("bars.bmp")) + Tag("Bars_Width", 120) + Tag("Bars_Height", 8));
+                    key + Tag("Tileset_Filename", Path("bars.bmp")) + Tag("Bars_Width", width) +
+                        Tag("Bars_Height", height));
     }
 };
 

@@ -24,9 +24,9 @@ using ch_test::Error_Of;
 // A hero made from files the test writes.
 class Hero_Files_Test : public player_test::Shipped_Hero {
 protected:
-    Player& Hero(const std::string& description) {
+    Player& Hero(const std::string& description, const std::string& bars = "") {
         hero.reset();
-        hero = std::make_unique<Player>(*field, description, files.Bars());
+        hero = std::make_unique<Player>(*field, description, bars.empty() ? files.Bars() : bars);
         return *hero;
     }
     Player_Files files;
@@ -127,6 +127,32 @@ TEST_F(Shipped_Hero_Test, DrawnWeaponsChooseTheSetAndAMissingStyleKeepsTheCurren
     EXPECT_EQ(Stats().Damage_Max, Stats().Base_Damage);
 }
 
+// A cycle ends with its last frame: the shipped sheets' eight steps of 4 pixels every 45 ms and six
+// blows' frames every 60 ms, played at 60 frames a second.
+TEST_F(Shipped_Hero_Test, HeWalks96PixelsASecondAndStrikesUnarmedIn300Ms) {
+    const Uint32 start = Game_Clock::Now();
+    Uint32 frames = 0;
+    const auto frame = [&] {
+        Game_Clock::Set(start + ++frames * 1000 / 60);
+        hero->Behavior(*field);
+    };
+    hero->Infos().Direction = Game_Settings::CH_RIGHT;
+    Stats().Vector_X = 1.0f;
+    while (frames < 60)
+        frame();
+    EXPECT_EQ(hero->Infos().X, 600 + 96);
+
+    Stats().Vector_X = 0.0f;
+    frame();
+    EXPECT_EQ(hero->Infos().Anim_State, -1);
+    hero->Start_Attack();
+    ASSERT_EQ(hero->Infos().Attack_State, 2);
+    const Uint32 struck = Game_Clock::Now();
+    while (hero->Infos().Attack_State != 0 && frames < 200)
+        frame();
+    EXPECT_EQ(Game_Clock::Now() - struck, 300u);
+}
+
 TEST_F(Hero_Files_Test, SheetsTheSetLacksAreNeverPlayed) {
     Log_Capture log;
     CH_Base_All_Infos& infos = Hero(files.Description(files.Centre("bare", {"Stop"}))).Infos();
@@ -162,8 +188,11 @@ TEST(Player_Bars, FillIsProportionalAndClamped) {
         EXPECT_EQ(Player::Fill_Width(s.width, s.value, s.maximum), s.fill) << s.value << "/" << s.maximum;
 }
 
-TEST_F(Hero_Files_Test, BarsAreDrawnTopLeftToTheirFill) {
-    Hero(files.Description(files.Centre("bare", {"Stop"})));
+TEST_F(Hero_Files_Test, BarsAreDrawnTopLeftToTheirFillTheirValuesBytes) {
+    // Every value one byte's worth too large: they wrap to magenta and 120 x 8.
+    const std::string key = "<Tileset_ColorKey>" + Tag("TS_CK_R", 511) + Tag("TS_CK_G", 256) + Tag("TS_CK_B", 511) +
+                            "</Tileset_ColorKey>";
+    Hero(files.Description(files.Centre("bare", {"Stop"})), files.Bars(key, 376, 264));
     Stats().Life = 50;
     Stats().Max_Endurance = 0; // drawn empty, not divided by
     GLINT::SDL::RGBSurface screen(200, 40, 32);
@@ -180,6 +209,7 @@ TEST_F(Hero_Files_Test, BarsAreDrawnTopLeftToTheirFill) {
     EXPECT_EQ(pixel(30, 12), row(2));
     EXPECT_EQ(pixel(0, 20), row(0));
     EXPECT_EQ(pixel(150, 4), 0u);
+    EXPECT_EQ(pixel(1, 1), 0u) << "the colour key";
 }
 
 TEST(Player_Sounds, FootstepsByGroundLavaSoundingLikeTheWay) {
