@@ -79,6 +79,8 @@ void CharacterWriter::writePlayer(OutputTree& out) {
     x.open("Coords").leaf("Initial_X", start.x).leaf("Initial_Y", start.y).close();
     body(x, kHuman);
     x.leaf("Velocity", 4).leaf("Run_Velocity", 8).leaf("Life", 100).leaf("Endurance", 60);
+    // Against the monsters' numbers below: the README's table of what a fight
+    // costs, which the balance test holds to its bounds.
     x.leaf("Armor", 2).leaf("Damage", 6);
     x.leaf("Character_Type", "Player").leaf("Character_ID", "Humanoid");
     x.leaf("Primary_Attack_Animation_Center_Filename", unarmed).leaf("Primary_Attack_Style", "Unarmed");
