@@ -146,8 +146,9 @@ public:
                 // An arrow at close range: a lattice step away.
                 const int range = hero->Infos().CH_Inventory->Get_Drawn_Range();
                 const Rect box = monster->Infos().Collision_Rect;
-                blows.fewest = Blows_To_Kill(*monster, box, Flying::Damage_At(hand.Damage_Max + arrow_bonus, 32, range));
-                blows.most = Blows_To_Kill(*monster, box, Flying::Damage_At(hand.Damage_Min + arrow_bonus, 32, range));
+                auto arrow = [&](int drawn) { return Flying::Damage_At(drawn + arrow_bonus, 32, range); };
+                blows.fewest = Blows_To_Kill(*monster, box, arrow(hand.Damage_Max));
+                blows.most = Blows_To_Kill(*monster, box, arrow(hand.Damage_Min));
                 continue;
             }
             const Rect strike = Strike_Zone(*hero, S::CH_RIGHT);
