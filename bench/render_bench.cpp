@@ -82,7 +82,7 @@ void Run_Mode(const Mode& mode, int frames, const std::string& bfFile) {
     std::vector<double> renderMs, fillMs, groundMs, sceneryMs, tilesMs;
     const Uint32 black = SDL_MapRGB(screen.get_SDL()->format, 0, 0, 0);
     for (const auto& camera : cameras) {
-        // The camera lands on the sweep point, off by half the player sprite and kept inside the field.
+        // The camera lands on the sweep point, kept inside the field.
         engine.Set_Camera_Focus(camera.first + mode.Width / 2, camera.second + mode.Height / 2);
 
         const auto fillStart = Clock::now();

@@ -16,6 +16,7 @@
 #include "interface/Best_Times.hpp"
 #include "interface/Config_Writer.hpp"
 #include "interface/Key_Grid.hpp"
+#include "interface/KeyboardInput.hpp"
 #include "interface/Menu_Window.hpp"
 #include "interface/Printable_Text.hpp"
 #include "interface/Sounds_And_Musics.hpp"
@@ -216,12 +217,24 @@ void GUI::Build() {
     Credits_Area->setId("Credits_Area");
     Credits_Area->setVisible(false);
 
+    Leading_Key_Label = std::make_unique<gcn::Label>();
+    Leading_Key_Label->setId("Leading_Key_Label");
+    Leading_Key_Label->setFont(Menu_Font.get());
+    Leading_Key_Label->setForegroundColor(gcn::Color(0, 0, 0, 255));
+    Leading_Key_Box = std::make_unique<gcn::Container>();
+    Leading_Key_Box->setId("Leading_Key_Box");
+    Leading_Key_Box->setBaseColor(gcn::Color(200, 210, 220, 180));
+    Leading_Key_Box->setOpaque(true);
+    Leading_Key_Box->add(Leading_Key_Label.get(), 8, 3);
+    Leading_Key_Box->setVisible(false);
+
     Top->add(Menu.get());
     Top->add(Monsters_Stats_Label.get());
     Top->add(Status_Label.get(), 0, 5);
     Top->add(Inventory_Window.get());
     Top->add(Characteristics_Window.get());
     Top->add(Credits_Area.get());
+    Top->add(Leading_Key_Box.get());
     Characteristics_Window->setPosition((S::Current_Screen_Width - Characteristics_Window->getWidth()) / 2,
                                         (S::Current_Screen_Height - Characteristics_Window->getHeight()) / 2);
 }
@@ -241,6 +254,10 @@ void GUI::Clean_GUI() {
         Gui.reset();
         if (Top)
             Top->clear();
+        if (Leading_Key_Box)
+            Leading_Key_Box->clear();
+        Leading_Key_Box.reset();
+        Leading_Key_Label.reset();
         Credits_Area.reset();
         Credits_Box.reset();
         for (auto& icon : Slot_Icons)
@@ -310,13 +327,32 @@ void GUI::Draw(GLINT::SDL::VideoSurface& screen) {
                 Close_Characteristics();
             else if (Menu->isVisible())
                 Menu->Hide_All();
+            const int top = (screen.getHeight() - Death_Head->getHeight()) / 2;
             screen.blit(*Death_Head, GLINT::SDL::Point(static_cast<Sint16>((screen.getWidth() - Death_Head->getWidth()) / 2),
-                                                       static_cast<Sint16>((screen.getHeight() - Death_Head->getHeight()) / 2)));
+                                                       static_cast<Sint16>(top)));
+            Show_Leading_Key(" For The Credits", top + Death_Head->getHeight(), screen.getWidth(), screen.getHeight());
         }
-        if (state == 8)
+        if (state == 8) {
             Show_Credits();
+            Show_Leading_Key(" To Quit", Credits_Area->getY() + Credits_Area->getHeight(), S::Current_Screen_Width,
+                             S::Current_Screen_Height);
+        }
         Gui->draw();
     });
+}
+
+void GUI::Show_Leading_Key(const std::string& text, int below, int screenWidth, int screenHeight) {
+    // The key the keyboard handler takes there (Escape and keypad Enter do too).
+    const std::string caption = "Press " + Key_Grid::Caption(Key_Binding{KeyboardInput::Key_Return, "Key"}) + text;
+    if (Leading_Key_Label->getCaption() != caption) {
+        Leading_Key_Label->setCaption(caption);
+        Leading_Key_Label->adjustSize();
+        Leading_Key_Box->setSize(Leading_Key_Label->getWidth() + 16, Leading_Key_Label->getHeight() + 6);
+    }
+    // Just below, or at the foot of a screen too small for that.
+    const int y = std::min(below + 8, screenHeight - Leading_Key_Box->getHeight() - 8);
+    Leading_Key_Box->setPosition((screenWidth - Leading_Key_Box->getWidth()) / 2, std::max(y, 0));
+    Leading_Key_Box->setVisible(true);
 }
 
 void GUI::UpdateTopContainerDimensions() {
@@ -541,8 +577,8 @@ void GUI::Show_Pushed_Key_Menu(int cell) {
 
 void GUI::Show_Pushed_Key_Menu(const std::string& label) {
     Guarded("In", "GUI::Show_Pushed_Key_Menu()", [&] {
-        if (Menu->Is_Capturing())
-            Menu->Capture(label);
+        if (Menu->Is_Capturing() && !Menu->Capture(label))
+            Refuse_Key_Change();
     });
 }
 
@@ -550,12 +586,16 @@ void GUI::Close_Pushed_Key_Menu_Forced() {
     Guarded("In", "GUI::Close_Pushed_Key_Menu_Forced()", [&] { Menu->Close_Capture(); });
 }
 
-void GUI::Remove_Duplicated_Key(const std::string& label, int cell) {
-    Guarded("In", "GUI::Remove_Duplicated_Key()", [&] { Menu->Remove_Duplicated(label, cell); });
+void GUI::Unassign_Key(const std::string& id) {
+    Guarded("In", "GUI::Unassign_Key()", [&] {
+        if (!Menu->Unassign(Key_Grid::Index_Of(id)))
+            Refuse_Key_Change();
+    });
 }
 
-void GUI::Unassign_Key(const std::string& id) {
-    Guarded("In", "GUI::Unassign_Key()", [&] { Menu->Unassign(Key_Grid::Index_Of(id)); });
+void GUI::Refuse_Key_Change() {
+    // Without it the options, and this very screen, could never be reached again.
+    Status_Message::Set(Menu->Keys().Menu_Key() + " Is The Menu's Only Key");
 }
 
 void GUI::Report(const std::string& logged, const std::string& shown) {

@@ -110,7 +110,6 @@ public:
     void Show_Pushed_Key_Menu(int cell);
     void Show_Pushed_Key_Menu(const std::string& label);
     void Close_Pushed_Key_Menu_Forced();
-    void Remove_Duplicated_Key(const std::string& label, int cell);
     void Unassign_Key(const std::string& id);
 
     // Applies the option screen on show and rewrites Config.ini. A failed
@@ -144,6 +143,9 @@ private:
     bool Apply_Video_Options();
     void Report(const std::string& logged, const std::string& shown);
     void Close_Everything();
+    void Refuse_Key_Change();
+    // Under the death picture and the credits: the key that leads on from there.
+    void Show_Leading_Key(const std::string& text, int below, int screenWidth, int screenHeight);
 
     std::unique_ptr<gcn::LumenImageLoader> Image_Loader;
     std::unique_ptr<gcn::LumenGraphics> Graphics;
@@ -184,6 +186,8 @@ private:
 
     std::unique_ptr<gcn::TextBox> Credits_Box;
     std::unique_ptr<gcn::ScrollArea> Credits_Area;
+    std::unique_ptr<gcn::Container> Leading_Key_Box;
+    std::unique_ptr<gcn::Label> Leading_Key_Label;
 
     // The time the victory window shows, kept for the best-times line.
     Uint32 Victory_Seconds = 0;

@@ -116,18 +116,43 @@ const Key_Binding& Key_Grid::Binding(int index) const {
     return Working[static_cast<std::size_t>(index)];
 }
 
-void Key_Grid::Assign(int index, const Key_Binding& binding) {
+bool Key_Grid::Assign(int index, const Key_Binding& binding) {
     if (index < 0 || index >= Cells)
-        return;
+        return false;
+    Bindings next = Working;
     for (int other = 0; other < Cells; ++other)
-        if (other != index && Same(Working[static_cast<std::size_t>(other)], binding))
-            Working[static_cast<std::size_t>(other)] = Key_Binding();
-    Working[static_cast<std::size_t>(index)] = binding;
+        if (other != index && Same(next[static_cast<std::size_t>(other)], binding))
+            next[static_cast<std::size_t>(other)] = Key_Binding();
+    next[static_cast<std::size_t>(index)] = binding;
+    return Change(next);
 }
 
-void Key_Grid::Unassign(int index) {
-    if (index >= 0 && index < Cells)
-        Working[static_cast<std::size_t>(index)] = Key_Binding();
+bool Key_Grid::Unassign(int index) {
+    if (index < 0 || index >= Cells)
+        return false;
+    Bindings next = Working;
+    next[static_cast<std::size_t>(index)] = Key_Binding();
+    return Change(next);
+}
+
+const Key_Binding* Key_Grid::Menu_Binding(const Bindings& bindings) {
+    for (std::size_t cell = (Menu_Row - 1) * 2; cell < static_cast<std::size_t>(Menu_Row * 2); ++cell)
+        if (bindings[cell].Code != 0 && bindings[cell].Type == "Key")
+            return &bindings[cell];
+    return nullptr;
+}
+
+std::string Key_Grid::Menu_Key() const {
+    const Key_Binding* key = Menu_Binding(Working);
+    return key ? Caption(*key) : std::string();
+}
+
+bool Key_Grid::Change(const Bindings& next) {
+    // A grid read from a file that already lost the menu's key may still change.
+    if (Menu_Binding(Working) && !Menu_Binding(next))
+        return false;
+    Working = next;
+    return true;
 }
 
 bool Key_Grid::Same(const Key_Binding& a, const Key_Binding& b) {

@@ -13,6 +13,8 @@ class Key_Grid {
 public:
     static constexpr int Rows = 17;
     static constexpr int Cells = Rows * 2;
+    // The options are reached through the menu alone: its row must keep a key.
+    static constexpr int Menu_Row = 17;
     // Every key button's action id starts with it.
     static const std::string Id_Prefix;
 
@@ -47,13 +49,21 @@ public:
     std::string Caption(int index) const { return Caption(Binding(index)); }
 
     // Binds a cell; any other cell holding the same key or button is emptied,
-    // so one key never drives two actions. Out-of-range indexes change nothing.
-    void Assign(int index, const Key_Binding& binding);
-    void Unassign(int index);
+    // so one key never drives two actions. Both refuse, changing nothing and
+    // returning false, to take the menu's last key, or for an out-of-range index.
+    bool Assign(int index, const Key_Binding& binding);
+    bool Unassign(int index);
+    // The caption of the key that opens the menu, "" when none does (a mouse
+    // button never opens it).
+    std::string Menu_Key() const;
 
     // Both bound to the same key or button (unbound bindings never match).
     static bool Same(const Key_Binding& a, const Key_Binding& b);
 
 private:
-    std::array<Key_Binding, Cells> Working{};
+    using Bindings = std::array<Key_Binding, Cells>;
+    static const Key_Binding* Menu_Binding(const Bindings& bindings);
+    bool Change(const Bindings& next);
+
+    Bindings Working{};
 };

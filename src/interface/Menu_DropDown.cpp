@@ -10,3 +10,18 @@ void Menu_DropDown::keyPressed(gcn::KeyEvent& keyEvent) {
         return;
     gcn::DropDown::keyPressed(keyEvent);
 }
+
+void Menu_DropDown::dropDown() {
+    if (!mDroppedDown)
+        Selected_When_Opened = getSelected();
+    gcn::DropDown::dropDown();
+}
+
+void Menu_DropDown::Cancel() {
+    if (!mDroppedDown)
+        return;
+    setSelected(Selected_When_Opened);
+    foldUp();
+    // Opened by a click, it holds the mouse until it folds.
+    releaseModalMouseInputFocus();
+}

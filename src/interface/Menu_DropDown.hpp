@@ -15,4 +15,12 @@ public:
 
     void keyPressed(gcn::KeyEvent& keyEvent) override;
     bool Is_Dropped_Down() const { return mDroppedDown; }
+    // Folds an open list, the selection back to what it was when it opened.
+    void Cancel();
+
+protected:
+    void dropDown() override;
+
+private:
+    int Selected_When_Opened = -1;
 };

@@ -70,6 +70,7 @@ Menu_Window::Menu_Window(const std::string& caption, gcn::Font* menuFont, gcn::F
         Labels[i] = std::make_unique<gcn::Label>();
         Labels[i]->setFont(Menu_Font);
         Check_Boxes[i] = std::make_unique<gcn::CheckBox>();
+        Check_Boxes[i]->setId("Check_Box_" + std::to_string(i + 1));
         Check_Boxes[i]->setSize(13, 13);
         Check_Boxes[i]->setBackgroundColor(Option_Colour);
         Sliders[i] = std::make_unique<gcn::Slider>(0.0, 100.0);
@@ -78,7 +79,9 @@ Menu_Window::Menu_Window(const std::string& caption, gcn::Font* menuFont, gcn::F
         Sliders[i]->setBaseColor(Option_Colour);
     }
     Resolution_DropDown = std::make_unique<Menu_DropDown>(&Resolution_Model);
+    Resolution_DropDown->setId("Resolution_Box");
     Depth_DropDown = std::make_unique<Menu_DropDown>(&Depth_Model);
+    Depth_DropDown->setId("Depth_Box");
     for (Menu_DropDown* box : {Resolution_DropDown.get(), Depth_DropDown.get()}) {
         box->setBaseColor(Option_Colour);
         box->setBackgroundColor(Option_Colour);
@@ -344,7 +347,9 @@ bool Menu_Window::Close_SpecificOption_Menu() {
 }
 
 void Menu_Window::Back_To_Previous_Level() {
-    if (In({Escape_Shown}))
+    if (Menu_DropDown* list = Open_List())
+        list->Cancel();
+    else if (In({Escape_Shown}))
         Close_Escape_Menu();
     else if (In({Quit_Shown}))
         Close_Quit_Menu();
@@ -354,33 +359,39 @@ void Menu_Window::Back_To_Previous_Level() {
         Close_SpecificOption_Menu();
 }
 
-namespace {
-
-// An open list keeps the arrows to choose in it.
-bool List_Open(gcn::Widget* focused) {
-    const Menu_DropDown* box = dynamic_cast<const Menu_DropDown*>(focused);
-    return box && box->Is_Dropped_Down();
-}
-
-gcn::Widget* Focused_Child(const std::vector<gcn::Widget*>& children) {
-    for (gcn::Widget* child : children)
-        if (child->isFocused())
-            return child;
+Menu_DropDown* Menu_Window::Open_List() const {
+    for (Menu_DropDown* box : {Resolution_DropDown.get(), Depth_DropDown.get()})
+        if (box->getParent() == this && box->Is_Dropped_Down())
+            return box;
     return nullptr;
 }
 
-} // namespace
+void Menu_Window::Focus_Next() { Move_Focus(true); }
 
-void Menu_Window::Focus_Next() {
-    if (!isVisible() || List_Open(Focused_Child(Children())))
-        return;
-    focusNext();
-}
+void Menu_Window::Focus_Previous() { Move_Focus(false); }
 
-void Menu_Window::Focus_Previous() {
-    if (!isVisible() || List_Open(Focused_Child(Children())))
+void Menu_Window::Move_Focus(bool forward) {
+    // An open list keeps the arrows to choose in it.
+    if (!isVisible() || Open_List())
         return;
-    focusPrevious();
+    // Not the drawing order, which an opened list changes: it is drawn last.
+    std::vector<gcn::Widget*> order;
+    for (gcn::Widget* child : mWidgets)
+        if (child->isFocusable())
+            order.push_back(child);
+    if (order.empty())
+        return;
+    std::stable_sort(order.begin(), order.end(), [](const gcn::Widget* a, const gcn::Widget* b) {
+        return a->getY() != b->getY() ? a->getY() < b->getY() : a->getX() < b->getX();
+    });
+    const auto focused = std::find_if(order.begin(), order.end(), [](const gcn::Widget* w) { return w->isFocused(); });
+    const std::size_t count = order.size();
+    std::size_t next = forward ? 0 : count - 1;
+    if (focused != order.end()) {
+        const std::size_t at = static_cast<std::size_t>(focused - order.begin());
+        next = forward ? (at + 1) % count : (at + count - 1) % count;
+    }
+    order[next]->requestFocus();
 }
 
 bool Menu_Window::Start_Capture(int cell) {
@@ -395,19 +406,20 @@ bool Menu_Window::Start_Capture(int cell) {
 
 bool Menu_Window::Is_Capturing() const { return Press_Key->isVisible(); }
 
-void Menu_Window::Capture(const std::string& label) {
+bool Menu_Window::Capture(const std::string& label) {
     const int cell = Key_Grid::Index_Of(Press_Key->getActionEventId());
     if (cell < 0 || !In({Inputs_Shown})) {
         Close_Capture();
-        return;
+        return true;
     }
     Key_Binding binding;
     // A key without a name could be neither shown nor saved: keep waiting.
     if (label.empty() || !Key_Grid::From_Caption(label, binding))
-        return;
-    Grid.Assign(cell, binding);
+        return true;
+    const bool taken = Grid.Assign(cell, binding);
     Refresh_Key_Captions();
     Close_Capture();
+    return taken;
 }
 
 void Menu_Window::Close_Capture() {
@@ -417,21 +429,12 @@ void Menu_Window::Close_Capture() {
         Set_Game_State(4);
 }
 
-void Menu_Window::Unassign(int cell) {
-    if (!In({Inputs_Shown}) || Is_Capturing())
-        return;
-    Grid.Unassign(cell);
+bool Menu_Window::Unassign(int cell) {
+    if (!In({Inputs_Shown}) || Is_Capturing() || cell < 0 || cell >= Key_Grid::Cells)
+        return true;
+    const bool emptied = Grid.Unassign(cell);
     Refresh_Key_Captions();
-}
-
-void Menu_Window::Remove_Duplicated(const std::string& label, int cell) {
-    Key_Binding binding;
-    if (!In({Inputs_Shown}) || label.empty() || !Key_Grid::From_Caption(label, binding))
-        return;
-    for (int other = 0; other < Key_Grid::Cells; ++other)
-        if (other != cell && Key_Grid::Same(Grid.Binding(other), binding))
-            Grid.Unassign(other);
-    Refresh_Key_Captions();
+    return emptied;
 }
 
 void Menu_Window::Refresh_Key_Captions() {

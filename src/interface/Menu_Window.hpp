@@ -67,8 +67,10 @@ public:
     bool Show_InputsOptions_Menu();
     bool Close_SpecificOption_Menu();
     // One level up from the screen on show; option screens are left unsaved.
+    // An open drop-down list is only folded back.
     void Back_To_Previous_Level();
-    // Moves the keyboard focus, unless an open drop-down list takes the arrows.
+    // Moves the keyboard focus in reading order, top to bottom and left to
+    // right, unless an open drop-down list takes the arrows.
     void Focus_Next();
     void Focus_Previous();
 
@@ -76,11 +78,12 @@ public:
     bool Start_Capture(int cell);
     bool Is_Capturing() const;
     // The key or button label that arrived; see GUI::Show_Pushed_Key_Menu.
-    void Capture(const std::string& label);
+    // False when the grid refused it (it would take the menu's last key):
+    // the capture ends and the cells stay as they were.
+    bool Capture(const std::string& label);
     void Close_Capture();
-    void Unassign(int cell);
-    // Empties every other cell bound to what label names.
-    void Remove_Duplicated(const std::string& label, int cell);
+    // False when refused, as for Capture.
+    bool Unassign(int cell);
 
     // The victory screen, and its closing (it returns the menu to Hidden).
     void Show_Victory(const std::string& timeUsed);
@@ -125,6 +128,8 @@ private:
     int Fitted_Width(int width, std::initializer_list<const char*> captions) const;
     void Place_Label(int i, const std::string& caption, int x, int y);
     void Refresh_Key_Captions();
+    void Move_Focus(bool forward);
+    Menu_DropDown* Open_List() const;
 
     std::string Window_Name;
     gcn::Font* Menu_Font;

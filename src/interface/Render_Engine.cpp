@@ -7,7 +7,6 @@
 #include "battlefield/BattleField.hpp"
 #include "items/Actionables_Manager.hpp"
 #include "characters/Player.hpp"
-#include "data/XML_Manager.hpp"
 #include "interface/GUI.hpp"
 #include "media/Logger.hpp"
 #include "media/ScopedLock.hpp"
@@ -16,23 +15,14 @@
 
 using GLINT::SDL::GameLog;
 
-const char* const Render_Engine::Player_File = "Data/Characters/c_Player.xml";
-
-Render_Engine::Render_Engine(BattleField* battlefield, const std::string& playerFile) : Battlefield(battlefield) {
+Render_Engine::Render_Engine(BattleField* battlefield) : Battlefield(battlefield) {
     Chain_Errors("From Render_Engine Constructor, ", "Unhandled Error In Render_Engine Constructor", [&] {
         if (!Battlefield)
             throw std::logic_error("No BattleField To Render");
-        XML_Manager::Validate_File(playerFile);
-        Sprite_Width = XML_Manager::Get_Option_Value(playerFile, "Default_Sprite_Width");
-        Sprite_Height = XML_Manager::Get_Option_Value(playerFile, "Default_Sprite_Height");
-        int x = 0, y = 0;
-        if (XML_Manager::Check_Node_Exists(playerFile, "Coords")) {
-            x = XML_Manager::Get_Option_Value(playerFile, "Initial_X");
-            y = XML_Manager::Get_Option_Value(playerFile, "Initial_Y");
-        }
         Camera.setw(static_cast<Uint16>(std::max(0, Game_Settings::Current_Screen_Width)));
         Camera.seth(static_cast<Uint16>(std::max(0, Game_Settings::Current_Screen_Height)));
-        Set_Camera_Focus(x, y);
+        // Until it is given a focus, the camera shows the field's top-left corner.
+        Set_Camera_Focus(0, 0);
     });
     GameLog.safeEntry("Engine CONSTRUCTED Successfully ");
 }
@@ -53,10 +43,8 @@ const GLINT::SDL::Rect& Render_Engine::Get_Camera() const {
 
 void Render_Engine::Set_Following_Camera() {
     // The lower bound first: a field smaller than the screen gives a negative camera.
-    const int x = std::min(std::max(Focus_X + Sprite_Width / 2 - Game_Settings::Current_Screen_Width / 2, 0),
-                           BF_Width - Camera.getw());
-    const int y = std::min(std::max(Focus_Y + Sprite_Height / 2 - Game_Settings::Current_Screen_Height / 2, 0),
-                           BF_Height - Camera.geth());
+    const int x = std::min(std::max(Focus_X - Game_Settings::Current_Screen_Width / 2, 0), BF_Width - Camera.getw());
+    const int y = std::min(std::max(Focus_Y - Game_Settings::Current_Screen_Height / 2, 0), BF_Height - Camera.geth());
     Camera.setx(static_cast<Sint16>(x));
     Camera.sety(static_cast<Sint16>(y));
 }

@@ -17,13 +17,11 @@ class Player;
 // front around the camera every frame and follows window size changes.
 //
 // The camera is the player's. Without a player (scenes and benchmarks) it is
-// a screen-sized rectangle centred on the start position of the player's
-// description file; the actionables join the frame with their code.
+// a screen-sized rectangle, at the field's top-left corner until it is given a
+// focus; the actionables join the frame with their code.
 class Render_Engine : public GLINT::SDL::Engine {
 public:
-    static const char* const Player_File;
-
-    explicit Render_Engine(BattleField* battlefield, const std::string& playerFile = Player_File);
+    explicit Render_Engine(BattleField* battlefield);
     ~Render_Engine() override;
 
     Render_Engine(const Render_Engine&) = delete;
@@ -49,7 +47,7 @@ public:
 
     // The player's camera once there is a player, else the start-position one.
     const GLINT::SDL::Rect& Get_Camera() const;
-    // Centres the camera on (x, y) + half a sprite, kept inside the field.
+    // Centres the camera without a player on (x, y), kept inside the field.
     void Set_Camera_Focus(int x, int y);
 
 private:
@@ -63,6 +61,4 @@ private:
     GLINT::SDL::Rect Camera;
     int Focus_X = 0;
     int Focus_Y = 0;
-    int Sprite_Width = 0;
-    int Sprite_Height = 0;
 };

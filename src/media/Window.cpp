@@ -3,9 +3,12 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
 
+#include <chrono>
+
 #include "media/BuiltinImages.hpp"
 #include "media/DefaultEngine.hpp"
 #include "media/DefaultGLEngine.hpp"
+#include "media/FramePacer.hpp"
 #include "media/Logger.hpp"
 #include "media/RWOps.hpp"
 #include "media/ScopedLock.hpp"
@@ -13,6 +16,14 @@
 
 namespace GLINT {
 namespace SDL {
+
+namespace {
+// SDL's own clock counts whole milliseconds, too coarse to pace 16.7 ms frames evenly.
+std::uint64_t microseconds() {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(duration_cast<std::chrono::microseconds>(steady_clock::now().time_since_epoch()).count());
+}
+} // namespace
 
 Window::Window(const std::string& title) : title(title), background(0, 0, 0), engine(new DefaultEngine()) {
     VideoInfo::publish(&videoInfo);
@@ -188,13 +199,12 @@ bool Window::mainLoop(unsigned framerate, unsigned eventrate) {
     framerate = framerate ? framerate : 1;
     eventrate = eventrate ? eventrate : 1;
 
-    Uint32 lastFrame = SDL_GetTicks();
-    Uint32 lastEvents = lastFrame;
-    Uint32 lastUpdate = lastFrame;
+    Uint32 lastEvents = SDL_GetTicks();
+    Uint32 lastUpdate = lastEvents;
     if (exit)
         return true;
     const Uint32 eventInterval = 1000 / eventrate;
-    const Uint32 frameInterval = 1000 / framerate;
+    FramePacer pacer(framerate, microseconds());
 
     // Timer callbacks share the game's objects: they run only while this
     // thread is between two steps, never in the middle of one.
@@ -213,14 +223,16 @@ bool Window::mainLoop(unsigned framerate, unsigned eventrate) {
             if (!loadingScreenShown)
                 engine->render(*display);
         }
-        const Uint32 now = SDL_GetTicks();
-        if (now - lastFrame < frameInterval)
-            SDL_Delay(lastFrame + frameInterval - now);
+        // SDL sleeps whole milliseconds: the nearest one keeps each refresh
+        // within half a millisecond of its due time.
+        const Uint32 delay = static_cast<Uint32>((pacer.wait(microseconds()) + 500) / 1000);
+        if (delay > 0)
+            SDL_Delay(delay);
+        pacer.started(microseconds());
         {
             ScopedLock world(WorldLock::mutex());
             display->refresh();
         }
-        lastFrame = SDL_GetTicks();
         {
             ScopedLock world(WorldLock::mutex());
             engine->postrender();

@@ -7,6 +7,8 @@
 
 #include <SDL/SDL.h>
 #include <guichan/exception.hpp>
+#include <libxml/parser.h>
+#include <libxml/xmlmemory.h>
 
 #include "ai/Character_Factory_Base.hpp"
 #include "ai/Monster_Factory.hpp"
@@ -212,6 +214,7 @@ void RunGame() {
         window.HideLoadingScreen();
         Play_Music();
         Daemons::Start_Game_Time();
+        // Both intervals were checked at start to fit the timer.
         Generation_Timer = new GLINT::SDL::NewTimer<Daemons>(
             Game_Daemons, &Daemons::Generate_Monsters, static_cast<unsigned>(Game_Settings::MONSTERS_GENERATION_INTERVAL));
         Erosion_Timer = new GLINT::SDL::NewTimer<Actionables_Manager>(
@@ -268,6 +271,11 @@ bool CleanUp() {
         // 10. The daemons.
         delete Game_Daemons;
         Game_Daemons = nullptr;
+        // 11. The XML library. Nothing reads a data file from here on: the timers that
+        // made monsters are gone, the interface and the bags are deleted without reading
+        // any, and what the file cache keeps are copies.
+        xmlCleanupParser();
+        xmlMemoryDump();
         // 12. The interface.
         delete Interface;
         Interface = nullptr;

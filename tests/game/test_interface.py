@@ -156,7 +156,7 @@ class Endings(unittest.TestCase):
             # The time it was won in, not the time the name was confirmed.
             self.assertLessEqual(int(won.group(1)), seen)
             credits = game.frame()
-            keep_picture(credits, "credits.png", centred(760, 600))
+            keep_picture(credits, "credits.png", centred(760, 660))
             self.assertGreater(changed(victory, credits, CENTRE), 0.1)
             game.quit(self, press=lambda game: game.press("Return"))
             self.assertEqual(game.read("Best_Times.txt"), lines)

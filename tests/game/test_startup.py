@@ -7,7 +7,8 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import STARTED, Game, default_config, differing_pixels, edit, unique_colours, world  # noqa: E402
+from harness import (STARTED, Game, changed, default_config, differing_pixels, edit, unique_colours,  # noqa: E402
+                     wait_for, world)
 
 # Every phase of a run, in the order it logs them; before Config.ini exists the log is not open, and the
 # first entry reaches the console.
@@ -43,6 +44,49 @@ class Starting(unittest.TestCase):
             self.assertEqual(game.close_and_wait(), 0)
             self.assertIn("SDL will use 1152x864@", game.read("GLINT_Lumen.log"))
             self.assertIn("\nVarnholt : Init Video : OK \n", game.game_log())
+
+
+class Settings(unittest.TestCase):
+    def test_config_ini_out_of_range_or_not_writable_starts_on_the_built_in_values_and_the_log_says_so(self):
+        # Edited by hand past its ranges: the built-in height, the loudest music.
+        with Game(prepare=world()) as game:
+            for key, value in (("SCREEN_HEIGHT", -5), ("MUSIC_VOLUME", 101)):
+                edit(game.path("Config.ini"), rf"{key} = \d+", f"{key} = {value}")
+            game.started()
+            log = game.quit(self)
+            self.assertIn("\nVarnholt : Config.ini : SCREEN_HEIGHT = -5 is out of range (0 to 16384), 768 used instead\n",
+                          log)
+            self.assertIn("\nVarnholt : Config.ini : MUSIC_VOLUME = 101 is out of range (0 to 100), 100 used instead\n",
+                          log)
+            self.assertIn("SDL will use 1024x768@16", game.read("GLINT_Lumen.log"))
+
+        # A game folder nobody may write to, without Config.ini: the defaults stay in memory and Escape opens the
+        # menu, whose quit dialog ends the game. The log goes beside the folder.
+        def read_only(folder):
+            log = os.path.join(os.path.dirname(folder), "Varnholt.log")
+            edit(os.path.join(folder, "Config", "Dev_Config.ini"), r"(?m)^Log_Name = [^\n]*$", f"Log_Name = {log}")
+            os.chmod(folder, 0o555)
+        with Game(prepare=read_only) as game:
+            try:
+                log = lambda: game.read(os.path.join(game.dir, "Varnholt.log"))
+                # Root writes anywhere: the game runs without that privilege.
+                program = ["/usr/bin/setpriv", "--bounding-set=-all", "--", game.path("varnholt")] \
+                    if os.geteuid() == 0 else ["varnholt"]
+                game.start(*program)
+                wait_for(lambda: STARTED in log() or not game.running(), what="the start")
+                background = game.path("Data/Interface/LS_Initial.png")
+                game.shot_until(
+                    lambda s: differing_pixels(s, (800, 300, 112, 84), background, (800, 300, 0, 0)) > 200, "the field")
+                playing = game.screenshot("playing.png")
+                game.press("Escape", "Up", "Return")
+                game.shot_until(lambda s: changed(playing, s, (240, 140, 392, 314)) > 0.25, "the quit dialog")
+                game.press("Left", "Return")
+                self.assertEqual(game.wait_exit(), 0)
+                self.assertFalse(os.path.exists(game.path("Config.ini")))
+                self.assertIn("\nVarnholt : Config.ini can't be written here: the default settings are used for this "
+                              "run\n", log())
+            finally:
+                os.chmod(game.folder, 0o755)
 
 
 # What is broken, what the game must name, in its log or on the console.

@@ -342,6 +342,78 @@ TEST_F(GUI_Video, ArrowsPassAClosedListWithoutChangingIt) {
     EXPECT_EQ(Menu().Resolution_Box().getSelected(), shown + 1);
 }
 
+TEST_F(GUI_Video, ClosingAListKeepsTheFocusThereAndTheArrowsFollowTheScreen) {
+    // As the game routes them: Escape and the arrows reach the menu through the keyboard handler.
+    auto press = [&](const char* name) {
+        KeyboardInput keyboard(nullptr, gui.get());
+        for (bool pressed : {true, false})
+            keyboard.handleKeyEvent(GLINT::SDL::Key(GLINT::SDL::KeyNames::number(name), 0, 0), pressed);
+        Frame();
+    };
+    for (const char* closing : {"KRETURN", "KESCAPE"}) {
+        Open(800, 600, 32);
+        Menu_DropDown& box = Menu().Resolution_Box();
+        const int shown = box.getSelected();
+        for (const char* key : {"KDOWN", "KRETURN", "KDOWN", closing})
+            press(key);
+        EXPECT_FALSE(box.Is_Dropped_Down()) << closing;
+        EXPECT_EQ(State(), Video) << closing;
+        EXPECT_EQ(Focused(), "Resolution_Box") << closing;
+        EXPECT_EQ(box.getSelected(), closing == std::string("KESCAPE") ? shown : shown + 1) << closing;
+    }
+
+    // An opened list is drawn last, above the others; the arrows still go by the screen.
+    for (const char* key : {"KDOWN", "KRETURN", "KRETURN", "KUP", "KRETURN", "KRETURN"})
+        press(key);
+    std::vector<std::string> walked;
+    for (const char* key : {"KDOWN", "KDOWN", "KDOWN", "KDOWN", "KDOWN", "KUP", "KUP"}) {
+        press(key);
+        walked.push_back(Focused());
+    }
+    EXPECT_EQ(walked, (std::vector<std::string>{"Depth_Box", "Check_Box_1", "OK", "Cancel", "Resolution_Box",
+                                                "Cancel", "OK"}));
+}
+
+TEST_F(GUI_Menus, TheMenuAlwaysKeepsAKey) {
+    const int Up_1 = 0, Menu_1 = 32, Menu_2 = 33;
+    const char* const refused = "ESCAPE Is The Menu's Only Key";
+    const struct {
+        const char *menu_1, *menu_2;
+        int cell;
+        const char* captured;   // nullptr: a right click on the cell
+        const char* after;      // Up's first cell and the two Menu cells
+        const char* message;
+    } cases[] = {
+        {"KESCAPE", "", Up_1, "ESCAPE", "W ESCAPE ", refused},
+        {"KESCAPE", "", Menu_1, nullptr, "W ESCAPE ", refused},
+        {"KESCAPE", "", Menu_1, "Left", "W ESCAPE ", refused},
+        {"KESCAPE", "Left", Menu_1, nullptr, "W ESCAPE Left", refused},
+        {"KESCAPE", "", Menu_1, "F1", "W F1 ", ""},
+        {"KESCAPE", "", Menu_2, "ESCAPE", "W  ESCAPE", ""},
+        {"KESCAPE", "KF2", Up_1, "ESCAPE", "ESCAPE  F2", ""},
+        {"KESCAPE", "KF2", Menu_1, nullptr, "W  F2", ""},
+        {"", "", Up_1, nullptr, "  ", ""},
+    };
+    for (const auto& c : cases) {
+        Game_Settings::UP_1 = Key_Binding::From_Value("KW");
+        Game_Settings::MENU_CALL_1 = Key_Binding::From_Value(c.menu_1);
+        Game_Settings::MENU_CALL_2 = Key_Binding::From_Value(c.menu_2);
+        Status_Message::Reset();
+        Reach(Inputs);
+        Click(Menu().Key_Button(c.cell), c.captured ? 1 : 3);
+        if (c.captured)
+            gui->Show_Pushed_Key_Menu(c.captured);
+        const std::string what = std::string(c.menu_1) + "/" + c.menu_2 + " " + std::to_string(c.cell) + " " +
+                                 (c.captured ? c.captured : "right click");
+        EXPECT_EQ(Game_State(), 4) << what;
+        EXPECT_EQ(Menu().Key_Button(Up_1).getCaption() + " " + Menu().Key_Button(Menu_1).getCaption() + " " +
+                      Menu().Key_Button(Menu_2).getCaption(),
+                  c.after)
+            << what;
+        EXPECT_EQ(Status_Message::Text(), c.message) << what;
+    }
+}
+
 TEST_F(GUI_Menus, CapturedKeysAndButtonsAreSavedOnOk) {
     const int Up_1 = 0, Up_2 = 1, Right_1 = 6, Heal_2 = 27, Action_1 = 28;
     Game_Settings::UP_1 = Key_Binding::From_Value("KW");

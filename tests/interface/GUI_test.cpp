@@ -1,10 +1,12 @@
 #include "interface/GUI_Fixture.hpp"
 
 #include <chrono>
+#include <regex>
 #include <stdexcept>
 #include <thread>
 
 #include "characters/Characteristics.hpp"
+#include "interface/KeyboardInput.hpp"
 #include "items/Apprentice_Bow.hpp"
 #include "items/Apprentice_Sword.hpp"
 #include "items/Healing_Potion.hpp"
@@ -159,6 +161,34 @@ TEST_F(GUI_Test, DeathClosesOneWindowAFrameUnderTheSkull) {
     // The skull's eye sockets (night blue) in the middle of the black screen.
     const auto eye = GLINT::SDL::RGBAColor::fromPixel(screen.getpixel(400 - 25, 300 - 115 + 95), screen.getFormat());
     EXPECT_NE(eye.getR() + eye.getG() + eye.getB(), 0);
+}
+
+TEST_F(GUI_Test, TheDeathPictureAndTheCreditsNameTheKeyThatLeadsOn) {
+    Write("Credits.txt", "VARNHOLT\n");
+    Game_Settings::GLOBAL_GAME_STATE = 3;
+    Frame();
+    gcn::Widget* box = Find("Leading_Key_Box");
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isVisible()) << "not while playing";
+    const std::pair<int, std::string> screens[] = {{7, " For The Credits"}, {8, " To Quit"}};
+    for (const auto& [state, then] : screens) {
+        Game_Settings::GLOBAL_GAME_STATE = state;
+        Frame();
+        ASSERT_TRUE(box->isVisible()) << state;
+        // Under the skull (230 high) or the credits, on the screen.
+        const gcn::Widget* credits = Find("Credits_Area");
+        EXPECT_GE(box->getY(), state == 7 ? 300 + 115 : credits->getY() + credits->getHeight()) << state;
+        EXPECT_LE(box->getY() + box->getHeight(), 600) << state;
+        std::smatch named;
+        const std::string hint = Caption("Leading_Key_Label");
+        ASSERT_TRUE(std::regex_match(hint, named, std::regex("Press (\\S+)(.*)"))) << hint;
+        EXPECT_EQ(named[2].str(), then);
+        // The key it names is one the keyboard takes there.
+        KeyboardInput keyboard(nullptr, gui.get());
+        keyboard.handleKeyEvent(GLINT::SDL::Key(GLINT::SDL::KeyNames::number("K" + named[1].str()), 0, 0), true);
+        EXPECT_EQ(Game_State(), 8) << hint;
+        EXPECT_EQ(window->getExit(), state == 8) << hint;
+    }
 }
 
 TEST_F(GUI_Test, CreditsAreReadOnceCleanedAndFitTheScreen) {

@@ -29,9 +29,6 @@ protected:
                                           BF_Fixture::Element("BF_BG_Sprite_Mapping", 1, "grass.xml")));
         // 2000 x 1500, the default ground only.
         field.reset(new BattleField(files.Write_Description("<Background/><Environment/>", 1)));
-        files.Write("player.dtd",
-                    bf_test::Loose_Dtd({"Player_Description", "Data_Root_Directory", "Default_Sprite_Width",
-                                        "Default_Sprite_Height", "Coords", "Initial_X", "Initial_Y"}));
     }
     void TearDown() override {
         field.reset();
@@ -45,28 +42,19 @@ protected:
         return *media.getWindow();
     }
 
-    std::string Player(const std::string& coords) {
-        return files.Write("player.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE Player_Description SYSTEM \"player.dtd\">\n"
-                                         "<Player_Description><Data_Root_Directory>Data/</Data_Root_Directory>"
-                                         "<Default_Sprite_Width>32</Default_Sprite_Width>"
-                                         "<Default_Sprite_Height>48</Default_Sprite_Height>" +
-                                             coords + "</Player_Description>\n");
-    }
-    static std::string Coords(int x, int y) {
-        return "<Coords><Initial_X>" + std::to_string(x) + "</Initial_X><Initial_Y>" + std::to_string(y) +
-               "</Initial_Y></Coords>";
-    }
-
     BF_Fixture files;
     std::unique_ptr<BattleField> field;
 };
 
 } // namespace
 
-TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheFieldAndFollowsAResize) {
+TEST_F(Render_Engine_Test, CameraIsCentredOnItsFocusInsideTheFieldAndFollowsAResize) {
     {
-        Render_Engine engine(field.get(), Player(Coords(1000, 700)));
-        // 1000 + 16 - 400, 700 + 24 - 300.
+        // No focus yet: the top-left corner.
+        Render_Engine engine(field.get());
+        EXPECT_EQ(engine.Get_Camera(), Rect(0, 0, 800, 600));
+        engine.Set_Camera_Focus(1016, 724);
+        // 1016 - 400, 724 - 300.
         EXPECT_EQ(engine.Get_Camera(), Rect(616, 424, 800, 600));
         EXPECT_TRUE(engine.resize(1024, 768));
         EXPECT_EQ(Game_Settings::Current_Screen_Width, 1024);
@@ -81,11 +69,6 @@ TEST_F(Render_Engine_Test, CameraIsCentredOnThePlayersStartInsideTheFieldAndFoll
         engine.Set_Camera_Focus(-500, 5000);
         EXPECT_EQ(engine.Get_Camera(), Rect(0, 900, 800, 600));
     }
-    {
-        // No start position: the top-left corner.
-        Render_Engine engine(field.get(), Player(""));
-        EXPECT_EQ(engine.Get_Camera(), Rect(0, 0, 800, 600));
-    }
 }
 
 TEST_F(Render_Engine_Test, RenderDrawsTheFieldAndChainsFailures) {
@@ -97,7 +80,7 @@ TEST_F(Render_Engine_Test, RenderDrawsTheFieldAndChainsFailures) {
                                           BF_Fixture::Element("BF_BG_Sprite_Mapping", 2, "sand.xml")));
     BattleField sandy(files.Write_Description(
         "<Background>" + BF_Fixture::Sprite("Background", 40, 20, 2) + "</Background><Environment/>", 1));
-    Render_Engine engine(&sandy, Player(Coords(0, 0)));
+    Render_Engine engine(&sandy);
     engine.resize(320, 240);
     ASSERT_EQ(engine.Get_Camera(), Rect(0, 0, 320, 240));
 
@@ -126,7 +109,8 @@ TEST_F(Render_Engine_Test, OnlyAScreenTheGroundCoversGoesUncleared) {
     GLINT::SDL::Window& window = Screen(320, 240);
     BattleField covered(files.Write_Description("<Background/><Environment/>", 1));
     ASSERT_TRUE(covered.Has_Ground_Cache());
-    Render_Engine engine(&covered, Player(Coords(1000, 700)));
+    Render_Engine engine(&covered);
+    engine.Set_Camera_Focus(1016, 724);
     engine.resize(320, 240);
     EXPECT_TRUE(engine.coversDisplay(*window.getDisplay()));
 

@@ -9,6 +9,7 @@
 #include "media/DisplayModes.hpp"
 #include "media/Engine.hpp"
 #include "media/Font.hpp"
+#include "media/FramePacer.hpp"
 #include "media/Logger.hpp"
 #include "media/MediaContext.hpp"
 #include "media/VideoSurface.hpp"
@@ -90,6 +91,24 @@ TEST_F(Windows, QuitDuringAFrameEndsTheLoopAfterThatFramesPostrender) {
     quit.type = SDL_QUIT;
     window->getEventDispatcher().dispatch(quit);
     EXPECT_TRUE(window->getExit());
+}
+
+// Microseconds: at 60 a second the interval is 16666.67.
+TEST(FramePacers, KeepTheFractionAndRebaseOnlyAfterAStall) {
+    FramePacer pacer(60, 1000);
+    EXPECT_EQ(pacer.due(), 17666u);
+    EXPECT_EQ(pacer.wait(10000), 7666u);
+    pacer.started(17700);
+    pacer.started(34400);
+    EXPECT_EQ(pacer.due(), 51000u) << "three intervals are exactly 50 ms";
+    // Late by less than an interval: the next frame keeps the cadence.
+    pacer.started(60000);
+    EXPECT_EQ(pacer.due(), 67666u);
+    EXPECT_EQ(pacer.wait(70000), 0u);
+    // Late by more: counted from this refresh, not raced through.
+    pacer.started(90000);
+    EXPECT_EQ(pacer.due(), 106666u);
+    EXPECT_EQ(FramePacer(0, 0).due(), 1000000u);
 }
 
 TEST_F(Windows, LoadingScreenClampsProgressAndDrawsTheBar) {

@@ -169,20 +169,31 @@ TEST_F(ConfigFiles, MissingDevConfigIsReported) {
     EXPECT_EQ(printed, "Can't Read Config/Dev_Config.ini File\n");
 }
 
-// Values the game cannot run with stop the start, naming the file, the key and what is allowed.
-TEST_F(ConfigFiles, UnusableValuesAreRefusedWithTheFileAndKey) {
+// A developer's value the game cannot run with stops the start, naming the file, the key and what is
+// allowed; a player's keeps the built-in value (a volume the nearer bound), and the game log says so.
+TEST_F(ConfigFiles, UnusableValuesAreRefusedInDevConfigAndReplacedInConfigIni) {
     const std::string good = "FRAMES_PER_SECOND = 25\nAI_CHOOSE_DESTINATION_PS = 2\nLog_Name = test.log\n" DIRECTIONS;
     struct Row {
         const char* Name;
         std::string From, To; // in Config.ini when it starts so, else in Dev_Config.ini
         std::string Error;    // "" when accepted
+        std::string Logged = ""; // for Config.ini, "" when the value is used
     };
     const std::string dev = "Config/Dev_Config.ini : ", ini = "Config.ini : ";
     const std::vector<Row> rows = {
-        {"a negative width", "SCREEN_WIDTH = 800", "SCREEN_WIDTH = -5", ini + "SCREEN_WIDTH = -5 is out of range (0 to 16384)"},
-        {"no such depth", "SCREEN_BPP = 16", "SCREEN_BPP = 17", ini + "SCREEN_BPP = 17 is out of range (0, 8, 15, 16, 24 or 32)"},
-        {"the display's depth", "SCREEN_BPP = 16", "SCREEN_BPP = 0", ""},
-        {"a volume over 100", "MUSIC_VOLUME = 100", "MUSIC_VOLUME = 150", ini + "MUSIC_VOLUME = 150 is out of range (0 to 100)"},
+        {"a negative height", "SCREEN_HEIGHT = 600", "SCREEN_HEIGHT = -5", "",
+         ini + "SCREEN_HEIGHT = -5 is out of range (0 to 16384), 768 used instead"},
+        {"a width past any number", "SCREEN_WIDTH = 800", "SCREEN_WIDTH = 99999999999999999999", "",
+         ini + "SCREEN_WIDTH = 99999999999999999999 is out of range (0 to 16384), 1024 used instead"},
+        {"no such depth", "SCREEN_BPP = 16", "SCREEN_BPP = 17", "",
+         ini + "SCREEN_BPP = 17 is out of range (0, 8, 15, 16, 24 or 32), 16 used instead"},
+        {"the display's depth", "SCREEN_BPP = 16", "SCREEN_BPP = 0", "", ""},
+        {"a volume over 100", "MUSIC_VOLUME = 100", "MUSIC_VOLUME = 101", "",
+         ini + "MUSIC_VOLUME = 101 is out of range (0 to 100), 100 used instead"},
+        {"a volume under 0", "SFXS_VOLUME = 100", "SFXS_VOLUME = -3", "",
+         ini + "SFXS_VOLUME = -3 is out of range (0 to 100), 0 used instead"},
+        {"no key for the menu", "MENU_CALL_1 = KESCAPE", "MENU_CALL_1 = Right", "",
+         ini + "MENU_CALL_1 and MENU_CALL_2 bind no key, ESCAPE used instead"},
         {"no frames", "FRAMES_PER_SECOND = 25", "FRAMES_PER_SECOND = 0",
          dev + "FRAMES_PER_SECOND = 0 is out of range (at least 1)"},
         {"one frame", "FRAMES_PER_SECOND = 25", "FRAMES_PER_SECOND = 1", ""},
@@ -192,6 +203,13 @@ TEST_F(ConfigFiles, UnusableValuesAreRefusedWithTheFileAndKey) {
         {"the fastest AI pace", "_PS = 2", "_PS = 6000", ""},
         {"a negative count of monsters", "Log_Name", "INITIAL_MONSTERS = -1\nLog_Name",
          dev + "INITIAL_MONSTERS = -1 is out of range (0 or more)"},
+        {"an interval past 32 bits", "Log_Name", "MONSTERS_GENERATION_INTERVAL = 4294967296\nLog_Name",
+         dev + "MONSTERS_GENERATION_INTERVAL = 4294967296 is out of range (0 to 2147483647)"},
+        {"a negative interval", "Log_Name", "CHECK_DROPS_EROSION = -1\nLog_Name",
+         dev + "CHECK_DROPS_EROSION = -1 is out of range (0 to 2147483647)"},
+        {"an interval past any number", "Log_Name", "CHECK_DROPS_EROSION = 99999999999999999999\nLog_Name",
+         dev + "CHECK_DROPS_EROSION = 99999999999999999999 is out of range (0 to 2147483647)"},
+        {"the longest interval", "Log_Name", "MONSTERS_GENERATION_INTERVAL = 2147483647\nLog_Name", ""},
         {"a row past the sheet", "CH_UP = 6", "CH_UP = 8", dev + "CH_UP = 8 is out of range (0 to 7)"},
         {"a negative row", "CH_LEFT = 4", "CH_LEFT = -1", dev + "CH_LEFT = -1 is out of range (0 to 7)"},
         {"a row twice", "CH_UP = 6", "CH_UP = 0", dev + "CH_UP = 0 is out of range (each direction code once, 0 to 7)"},
@@ -209,7 +227,26 @@ TEST_F(ConfigFiles, UnusableValuesAreRefusedWithTheFileAndKey) {
         Write("Config.ini", config);
         Write("Config/Dev_Config.ini", devConfig);
         EXPECT_EQ(failure(), row.Error.empty() ? "(no exception)" : "Error In Get_Config() : " + row.Error);
+        const std::string log = Read("test.log");
+        if (row.Logged.empty())
+            EXPECT_EQ(log.find("used instead"), std::string::npos) << log;
+        else
+            EXPECT_NE(log.find("Varnholt : " + row.Logged + "\n"), std::string::npos) << log;
     }
+
+    // Without Config.ini in a folder that can't take one, the default settings are used all the same.
+    Game_Settings::Reset();
+    fs::remove("Config.ini");
+    fs::create_directory("Config.ini.tmp");
+    bool mayCreate = true;
+    ASSERT_TRUE(Get_Config(mayCreate));
+    EXPECT_FALSE(fs::exists("Config.ini"));
+    EXPECT_EQ(Game_Settings::MENU_CALL_1.Code, Key_Binding::From_Value("KESCAPE").Code);
+    EXPECT_NE(Game_Settings::MENU_CALL_1.Code, 0);
+    EXPECT_EQ(Game_Settings::SCREEN_BPP, 16);
+    EXPECT_NE(Read("test.log").find("Varnholt : Config.ini can't be written here: the default settings are used for "
+                                    "this run\n"),
+              std::string::npos);
 }
 
 // The options screen's file read back gives every setting as it was saved, each binding with its
