@@ -100,9 +100,10 @@ public:
                          for (std::size_t i = 0; i < all.size();) {
                              T* monster = static_cast<T*>(all[i]);
                              if (monster->Infos().Life_State == -2) {
-                                 monster->Death();
+                                 // Counted first: the bag sees the count that includes this kill.
                                  --Monster_Counters::Alive;
                                  ++Monster_Counters::Killed;
+                                 monster->Death();
                                  Characters_Map::Instance().Remove(monster);
                                  delete monster;
                                  all.erase(all.begin() + static_cast<std::ptrdiff_t>(i));
@@ -150,8 +151,6 @@ public:
             GLINT::SDL::GameLog.safeEntry("Clean_Monster_Factory() Failed !!");
         }
     }
-
-    const GLINT::SDL::Rect& Get_Full_Bar() const { return Full_Bar; }
 
 private:
     void Add(T* monster) {

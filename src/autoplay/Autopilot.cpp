@@ -229,13 +229,9 @@ void Autopilot::Play() {
             if (thing.Get_Items().empty())
                 continue;
             const Rect& box = infos.Collision_Rect;
-            if (thing.Get_Type() == Actionable::Chest_Type) {
-                const Rect& size = World.Actionables->Get_Chest_Size();
-                within = within || Overlap(box, Rect(static_cast<Sint16>(entry.first.first), static_cast<Sint16>(entry.first.second), size.getw(), size.geth())) > 0;
-            } else {
-                within = within || (entry.first.first > box.getx() && entry.first.first < box.getx() + box.getw() &&
-                                    entry.first.second > box.gety() && entry.first.second < box.gety() + box.geth());
-            }
+            const Rect& size = thing.Get_Type() == Actionable::Chest_Type ? World.Actionables->Get_Chest_Size()
+                                                                           : World.Actionables->Get_Drop_Size();
+            within = within || Overlap(box, Rect(static_cast<Sint16>(entry.first.first), static_cast<Sint16>(entry.first.second), size.getw(), size.geth())) > 0;
         }
         if (within) {
             Halt();
@@ -252,7 +248,7 @@ void Autopilot::Play() {
         return;
     }
     case Monster_Goal: {
-        if (Hand_Over && Monster_Counters::Killed.load() >= static_cast<int>(S::BOW_DROP)) {
+        if (Hand_Over && Monster_Counters::Killed.load() + 1 >= static_cast<int>(S::BOW_DROP)) {
             const int direction = Blow_Direction(*Target);
             if (direction >= 0) {
                 Halt();

@@ -35,10 +35,10 @@ public:
     Outcome Get_Outcome() const { return Result; }
     // A line on what the bot is after, twice a second.
     void Set_Trace(bool on) { Trace = on; }
-    // For staged tests: the bot takes the chest's sword, kills BOW_DROP
-    // monsters, then stops facing the next one within reach, says where it
-    // stands, and leaves the hero to the keyboard; from then on it tells
-    // where the nearest bag lies, twice a second.
+    // For staged tests: the bot takes the chest's sword, kills BOW_DROP - 1
+    // monsters, then stops facing the next one within reach (whose bag holds
+    // the bow), says where it stands, and leaves the hero to the keyboard;
+    // from then on it tells where the nearest bag lies, twice a second.
     void Set_Hand_Over(bool on) { Hand_Over = on; }
     // The last line: outcome, game time, monsters killed, potions, arrows, frames.
     std::string Summary() const;

@@ -4,6 +4,8 @@
 
 #include <limits>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "ai/Monster_Counters.hpp"
 #include "battlefield/BF_Helpers.hpp"
@@ -23,6 +25,7 @@
 #include "shell/Game_Clock.hpp"
 #include "shell/Game_Random.hpp"
 #include "shell/Game_Settings.hpp"
+#include "shell/Status_Message.hpp"
 
 using GLINT::SDL::Rect;
 using GLINT::SDL::ScopedLock;
@@ -37,9 +40,14 @@ const Actionables_Manager::Key Chest_Key(300, 300);
 const int Free_Key_Radius = 32;
 const Sint32 Bow_Drop_Arrows = 99999;
 
-// Moves every item into the inventory; what an error leaves over is deleted, never shared.
-void Hand_Over(Actionable& from, Inventory& to) {
+// Moves every item into the inventory and says what was found; what an error
+// leaves over is deleted, never shared.
+void Hand_Over(Actionable& from, Inventory& to, const char* empty) {
     std::vector<Item*> items = from.Take_Items();
+    std::string found;
+    for (const Item* item : items)
+        if (item)
+            found += (found.empty() ? "Found: " : ", ") + item->Get_Name();
     try {
         to.Add(items);
     } catch (...) {
@@ -47,6 +55,10 @@ void Hand_Over(Actionable& from, Inventory& to) {
             delete item;
         throw;
     }
+    if (found.empty())
+        found = empty;
+    GLINT::SDL::GameLog.safeEntry(found);
+    Status_Message::Set(found);
 }
 
 } // namespace
@@ -147,7 +159,6 @@ bool Actionables_Manager::Free_Key_Near(const Key& key, Key& found) const {
 void Actionables_Manager::Drop_Items(int x, int y, bool killedByPlayer) {
     Chain_Errors("Exception In Actionables_Manager::Drop_Items: ",
                  "Unhandled Exception In Actionables_Manager::Drop_Items()", [&] {
-                     ++Drops;
                      ++Deaths_Since_Potion;
                      auto bag = std::make_unique<Drop>();
                      const Uint32 draw = static_cast<Uint32>(Game_Random::Draw() % 100) + 1;
@@ -219,18 +230,19 @@ bool Actionables_Manager::Get_Drop(const Rect& area, Inventory* inventory) {
                                         continue;
                                     Play_Sound(SFX_OpenChest);
                                     chest->Closed = false;
-                                    Hand_Over(*chest, *inventory);
+                                    Hand_Over(*chest, *inventory, "The chest is empty.");
                                     return true;
                                 }
                                 if (actionable->Get_Type() == Actionable::Drop_Type) {
-                                    // The key as a point: on the area's edge is outside.
-                                    const Rect point(static_cast<Sint16>(kx), static_cast<Sint16>(ky), 0, 0);
-                                    if (!Check_Rects_Overlap(area, point))
+                                    // The whole picture, not its corner: standing on a bag takes it.
+                                    const Rect picture(static_cast<Sint16>(kx), static_cast<Sint16>(ky),
+                                                       Drop_Size.getw(), Drop_Size.geth());
+                                    if (!Check_Rects_Overlap(picture, area))
                                         continue;
                                     Play_Sound(SFX_OpenDropBag);
                                     std::unique_ptr<Actionable> bag(actionable);
                                     Actionables.erase(it);
-                                    Hand_Over(*bag, *inventory);
+                                    Hand_Over(*bag, *inventory, "The bag is empty.");
                                     return true;
                                 }
                             }

@@ -38,9 +38,9 @@ public:
     // A bag centred on (x, y) with what the death earns: maybe a potion, the
     // bow at the BOW_DROP-th kill. The sound only plays for the player's kills.
     virtual void Drop_Items(int x, int y, bool killedByPlayer);
-    // Opens the first closed chest overlapping the area, or picks up the first
-    // bag whose key lies strictly inside it, moving the items into the
-    // inventory. Returns whether anything was taken.
+    // Opens the first closed chest or picks up the first bag whose picture the
+    // area overlaps, moving the items into the inventory and saying on the
+    // status line what was found. Returns whether anything was taken.
     bool Get_Drop(const GLINT::SDL::Rect& area, Inventory* inventory);
     bool Get_Drop(const GLINT::SDL::Rect& area, Inventory** inventory);
     // The erosion timer's callback: marks the bags lying longer than
@@ -53,8 +53,6 @@ public:
     const GLINT::SDL::Rect& Get_Drop_Size() const { return Drop_Size; }
     const GLINT::SDL::Rect& Get_Chest_Size() const { return Chest_Size; }
     Uint32 Get_Deaths_Since_Potion() const { return Deaths_Since_Potion; }
-    // Calls of Drop_Items so far.
-    int Get_Drops_Count() const { return Drops; }
 
 protected:
     struct Without_Contents {};
@@ -74,5 +72,4 @@ private:
     GLINT::SDL::Rect Drop_Size;
     std::unique_ptr<GLINT::SDL::RGBSurface> Chest_Tileset;
     GLINT::SDL::Rect Chest_Size;
-    int Drops = 0;
 };

@@ -1,5 +1,5 @@
-"""Loot: a skeleton killed with the sword by keys, the bag it leaves picked up with the action key, and an arrow
-of the bow found in it seen flying and gone.
+"""Loot: a skeleton killed with the sword by keys, the bag it leaves picked up with the action key and what was
+in it named on the status line, and an arrow of the bow found in it seen flying and gone.
 
 The autopilot stages the meeting (it takes the chest's sword, kills one monster and hands the hero over facing
 the next); from then on only keys play."""
@@ -25,7 +25,7 @@ BLOW = " <<< "
 class Loot(unittest.TestCase):
     def test_a_skeleton_killed_with_the_sword_leaves_the_bow_in_a_bag_and_an_arrow_flies_from_it(self):
         prepare = world(characters=FRAIL_MONSTERS, items=FIXED_BLOWS, INITIAL_MONSTERS=2,
-                        MAX_MONSTERS_SIMULTANEOUSLY=2, MONSTERS_GENERATION_INTERVAL=3600000, BOW_DROP=1)
+                        MAX_MONSTERS_SIMULTANEOUSLY=2, MONSTERS_GENERATION_INTERVAL=3600000, BOW_DROP=2)
         with Game(prepare=prepare, env=SEED) as game:
             game.start("varnholt-autoplay", "--seconds", "900", "--hand-over")
             # The bot walks to the chest and fights its first monster: a sanitized build takes minutes.
@@ -66,6 +66,10 @@ class Loot(unittest.TestCase):
                 else:
                     game.press("Alt_L")
             self.assertEqual(at, ("", ""), "the bag is still there")
+            # The second kill's bag held the bow (and maybe a potion first): the status line says so.
+            found = re.compile(r"^Varnholt : Found: (?:Healing Potion, )?Apprentice Bow, Normal Arrow$", re.M)
+            wait_for(lambda: found.search(game.game_log()), what="the pickup message")
+            keep_picture(game.screenshot(), "pickup-message.png", (456, 424, 232, 0))
 
             # The bow and its arrows came with it: keypad 2 draws it, Ctrl shoots up the screen. The blow's entry
             # comes as the bow is lowered, the arrow still in flight.

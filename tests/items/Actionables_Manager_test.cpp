@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Log_Capture.hpp"
 #include "items/Actionables_Manager.hpp"
 #include "items/Chest.hpp"
 #include "items/Drop.hpp"
@@ -16,6 +17,7 @@
 #include "items/Projectile_Stack.hpp"
 #include "media/NewTimer.hpp"
 #include "media/RGBSurface.hpp"
+#include "shell/Status_Message.hpp"
 
 using ch_test::Test_Character;
 using GLINT::SDL::Rect;
@@ -151,6 +153,10 @@ TEST_F(Actionables_Test, BagsOnOneKeyMergeNewestFirstAndThePermanentBagStaysPerm
         EXPECT_EQ(Bag_At(key)->Drop_Time, 50u);
         EXPECT_EQ(manager->Get_Actionables().size(), 2u) << "the chest and one bag";
         ASSERT_TRUE(manager->Get_Drop(Rect(690, 690, 20, 20), &Pack()));
+        std::string found = "Found: ";
+        for (const std::string& name : s.items)
+            found += (&name == &s.items.front() ? "" : ", ") + name;
+        EXPECT_EQ(Status_Message::Text(), found);
     }
 }
 
@@ -188,29 +194,38 @@ TEST_F(Actionables_Test, BagsErodeAfterTheirTimeAndGoAtTheNextFrame) {
     EXPECT_EQ(Bag_At(lying)->Erosion_State, Drop::Eroded);
 }
 
-TEST_F(Actionables_Test, GetDropTakesTheFirstBagStrictlyInsideTheArea) {
+TEST_F(Actionables_Test, GetDropTakesTheFirstBagWhosePictureTheAreaOverlapsAndSaysWhatWasFound) {
+    // Two 32 x 32 bags, the second 20 pixels right of the first.
+    const Key first(184, 184), second(204, 184);
     struct Scenario {
         const char* name;
         Rect area;
-        bool taken;
+        const Key* taken;
     } scenarios[] = {
-        {"two bags: the smaller key", Rect(180, 180, 60, 20), true},
-        {"key on the area's left edge", Rect(184, 170, 10, 40), false},
-        {"key on the area's top edge", Rect(170, 184, 30, 10), false},
-        {"key on the right and bottom edges", Rect(154, 154, 30, 30), false},
-        {"key just inside", Rect(183, 183, 10, 10), true},
+        {"over both: the smaller key", Rect(180, 180, 60, 20), &first},
+        {"standing on it", Rect(186, 190, 10, 10), &first},
+        {"its key just inside", Rect(183, 183, 10, 10), &first},
+        {"touching its left edge", Rect(164, 190, 20, 10), nullptr},
+        {"touching its top edge", Rect(186, 164, 10, 20), nullptr},
+        {"touching its bottom edge", Rect(186, 216, 10, 10), nullptr},
+        {"past the first, on the second", Rect(226, 200, 20, 36), &second},
+        {"touching the second's right edge", Rect(236, 190, 20, 36), nullptr},
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
         manager = std::make_unique<Actionables_Manager>();
         Pack().Clean_Inventory();
-        Death_At(Key(184, 184), Potion);
-        Death_At(Key(204, 184), Potion);
-        Item* first = Bag_At(Key(184, 184))->Get_Items().front();
-        EXPECT_EQ(manager->Get_Drop(s.area, &Pack()), s.taken);
-        EXPECT_EQ(Bag_At(Key(184, 184)) == nullptr, s.taken);
-        EXPECT_NE(Bag_At(Key(204, 184)), nullptr);
-        EXPECT_EQ(Pack().Get_Items(), s.taken ? std::vector<Item*>{first} : std::vector<Item*>{});
+        Status_Message::Reset();
+        Death_At(first, Potion);
+        Death_At(second, Potion);
+        Item* inside = s.taken ? Bag_At(*s.taken)->Get_Items().front() : nullptr;
+        const Log_Capture log;
+        EXPECT_EQ(manager->Get_Drop(s.area, &Pack()), s.taken != nullptr);
+        EXPECT_EQ(Bag_At(first) == nullptr, s.taken == &first);
+        EXPECT_EQ(Bag_At(second) == nullptr, s.taken == &second);
+        EXPECT_EQ(Pack().Get_Items(), s.taken ? std::vector<Item*>{inside} : std::vector<Item*>{});
+        EXPECT_EQ(Status_Message::Text(), s.taken ? "Found: Healing Potion" : "");
+        EXPECT_EQ(log.str().find("Found: Healing Potion") != std::string::npos, s.taken != nullptr);
     }
 }
 
@@ -228,13 +243,14 @@ TEST_F(Actionables_Test, TheSwordChestOpensOnceAndABagFallingOnItLandsBesideIt) 
     EXPECT_EQ(manager->Get_Actionables().size(), 3u);
 
     Inventory* pack = &Pack();
-    const Rect onTheChest(299, 299, 20, 20); // strictly round the chest's key, not the bags' beside it
+    const Rect onTheChest(335, 310, 10, 20); // on the chest's right side, past the bags beside it
     ASSERT_TRUE(manager->Get_Drop(onTheChest, &pack));
     ASSERT_EQ(Pack().Get_Items().size(), 1u);
     EXPECT_EQ(Pack().Get_Melee_Weapon(), Pack().Get_Items()[0]);
     EXPECT_EQ(Pack().Get_Items()[0]->Get_Owner(), &hero);
     EXPECT_FALSE(The_Chest()->Closed);
     EXPECT_TRUE(The_Chest()->Get_Items().empty()) << "handed over, not shared";
+    EXPECT_EQ(Status_Message::Text(), "Found: Apprentice Sword");
     EXPECT_FALSE(manager->Get_Drop(onTheChest, &pack));
     EXPECT_EQ(Pack().Get_Items().size(), 1u);
 
