@@ -162,7 +162,8 @@ protected:
 };
 
 TEST_F(Potion_Test, TwoPotionsHealUpToTheMaximumAndTheThirdDrinkIsSilent) {
-    Test_Character drinker(0, 0, Player_Type, false); // life 40 at most
+    Test_Character drinker(0, 0, Player_Type, false);
+    drinker.Infos().CH_Characteristics->Max_Life = 100;
     Inventory& bag = *drinker.Infos().CH_Inventory;
     bag.Add(new Healing_Potion());
     bag.Add(new Healing_Potion());
@@ -173,8 +174,8 @@ TEST_F(Potion_Test, TwoPotionsHealUpToTheMaximumAndTheThirdDrinkIsSilent) {
         bool drunk;
         int lifeAfter;
     } drinks[] = {
-        {"bonus 35 from 1", 1, true, 36},
-        {"up to the maximum", 20, true, 40},
+        {"bonus 50 from 1", 1, true, 51},
+        {"up to the maximum", 70, true, 100},
         {"none left", 20, false, 20},
     };
     for (const Drink& d : drinks) {

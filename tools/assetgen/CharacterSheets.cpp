@@ -251,13 +251,15 @@ const char* CharacterSheets::actionName(Action a) {
 CharacterSheets::Timing CharacterSheets::timing(Cast cast, Action action) {
     // Walk and run take 8 frames so that a cycle covers velocity x 8 pixels:
     // 32 at walking speed, one step of the 32-pixel lattice.
+    // A monster winds up slowly: its blow comes about once a second, so that
+    // the hero has time to walk between two of them and sees each one coming.
     int walk = 45, run = 45, attack = 60, key = 3;
     switch (cast) {
     case Cast::HeroBow: attack = 70; key = 4; break;
     case Cast::Merchant: walk = 90; run = 60; attack = 80; break;
     case Cast::Guard: walk = 65; run = 50; attack = 70; break;
-    case Cast::Skeleton: walk = 70; run = 55; attack = 85; break;
-    case Cast::Worm: walk = 100; run = 70; attack = 90; break;
+    case Cast::Skeleton: walk = 70; run = 55; attack = 200; break;
+    case Cast::Worm: walk = 100; run = 70; attack = 180; break;
     default: break;
     }
     switch (action) {

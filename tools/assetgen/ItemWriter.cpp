@@ -69,7 +69,7 @@ void ItemWriter::write(OutputTree& out) {
         XmlWriter x = OutputTree::xml(dir + "Healing_Potion.xml", "Item", "Item.dtd");
         x.leaf("Name", "Healing Potion").leaf("Value", 25);
         keyedThumbnail(x, dir + "Healing_Potion_TB.png");
-        x.leaf("Weight", 1).leaf("Quest_Item", 0).leaf("Bonus", 35);
+        x.leaf("Weight", 1).leaf("Quest_Item", 0).leaf("Bonus", 50);
         out.text(dir + "Healing_Potion.xml", x.finish());
     }
 
