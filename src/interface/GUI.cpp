@@ -15,6 +15,7 @@
 #include "data/XML_Manager.hpp"
 #include "interface/Best_Times.hpp"
 #include "interface/Config_Writer.hpp"
+#include "interface/HUD_Layout.hpp"
 #include "interface/Key_Grid.hpp"
 #include "interface/KeyboardInput.hpp"
 #include "interface/Menu_Window.hpp"
@@ -147,6 +148,11 @@ void GUI::Build() {
     Key_Font = Make_Font(13);
     Characteristics_Font = Make_Font(12);
     Monsters_Font = Make_Font(14, GLINT::SDL::FontBold);
+    Status_Font = Make_Font(18);
+    // A dark ring keeps the texts over the play readable on any ground, snow included.
+    const gcn::Color ring(0x22, 0x20, 0x34);
+    Monsters_Font->setOutline(1, ring);
+    Status_Font->setOutline(1, ring);
     // Labels measure themselves in the global font unless given one.
     gcn::Widget::setGlobalFont(Global_Font.get());
 
@@ -163,7 +169,7 @@ void GUI::Build() {
     Status_Label->setId("Status_Label");
     Status_Label->setBaseColor(gcn::Color(255, 255, 255, 200));
     Status_Label->setForegroundColor(gcn::Color(255, 150, 150, 255));
-    Status_Label->setFont(Menu_Font.get());
+    Status_Label->setFont(Status_Font.get());
     Status_Label->setFrameSize(0);
 
     Inventory_Background.reset(
@@ -289,6 +295,7 @@ void GUI::Clean_GUI() {
         Key_Font.reset();
         Characteristics_Font.reset();
         Monsters_Font.reset();
+        Status_Font.reset();
         Input.reset();
         Graphics.reset();
         if (gcn::Image::getImageLoader() == Image_Loader.get())
@@ -301,6 +308,8 @@ void GUI::Clean_GUI() {
 
 void GUI::Logic() {
     Guarded("In", "GUI::Logic()", [&] {
+        if (Hint_Started && S::GLOBAL_GAME_STATE == 3)
+            Hint.Step();
         Update_Monsters_Stats();
         Gui->logic();
     });
@@ -378,10 +387,13 @@ void GUI::Show_Status_Msg() {
         unsigned number = 0;
         if (!Status_Message::Take(text, number))
             return;
-        Status_Label->setCaption(Printable_Text::Clean(text, 200));
+        const gcn::Font& font = *Status_Label->getFont();
+        Status_Label->setCaption(Printable_Text::Fit(Printable_Text::Clean(text, 200),
+                                                     HUD_Layout::Status_Width_Limit(S::Current_Screen_Width),
+                                                     [&](const std::string& t) { return font.getWidth(t); }));
         Status_Label->adjustSize();
-        Status_Label->setPosition(S::Current_Screen_Width / 2 - Status_Label->getWidth() / 2, 5);
-        Status_Label->setFrameSize(text.empty() ? 0 : 2);
+        Status_Label->setFrameSize(text.empty() ? 0 : HUD_Layout::Status_Frame);
+        Place_Status();
         Shown_Status = number;
         Status_Timer.abort();
         Status_Timer.setCallback(this);
@@ -403,7 +415,25 @@ void GUI::Update_Monsters_Stats() {
         Monsters_Stats_Label->setCaption("Monsters ALiVED: " + std::to_string(Monster_Counters::Alive.load()) +
                                          "; Monsters KiLLED: " + std::to_string(Monster_Counters::Killed.load()));
         Monsters_Stats_Label->adjustSize();
-        Monsters_Stats_Label->setPosition(S::Current_Screen_Width - Monsters_Stats_Label->getWidth() - 10, 10);
+        Monsters_Stats_Label->setDimension(HUD_Layout::Counter(
+            S::Current_Screen_Width, Monsters_Stats_Label->getWidth(), Monsters_Stats_Label->getHeight()));
+        Place_Status();
+    });
+}
+
+void GUI::Place_Status() {
+    // The counter's width and the screen change under a message on show.
+    Status_Label->setDimension(HUD_Layout::Status(S::Current_Screen_Width, Status_Label->getWidth(),
+                                                  Status_Label->getHeight(), Bars_Area,
+                                                  Monsters_Stats_Label->getDimension()));
+}
+
+void GUI::Start_Key_Hint() {
+    Guarded("In", "GUI::Start_Key_Hint()", [&] {
+        const gcn::Font& font = *Status_Label->getFont();
+        Hint.Start([&](const std::string& text) { return font.getWidth(text); },
+                   HUD_Layout::Status_Width_Limit(S::Current_Screen_Width));
+        Hint_Started = true;
     });
 }
 

@@ -10,7 +10,10 @@
 #include <guichan/actionlistener.hpp>
 #include <guichan/mouselistener.hpp>
 
+#include <guichan/rectangle.hpp>
+
 #include "interface/Display_Control.hpp"
+#include "interface/Key_Hint.hpp"
 #include "media/RGBSurface.hpp"
 #include "media/Timer.hpp"
 #include "media/VideoSurface.hpp"
@@ -81,6 +84,10 @@ public:
     // The status line and the monster counters.
     void Show_Status_Msg();
     void Update_Monsters_Stats();
+    // Where the player's bars are drawn: the status line keeps clear of them.
+    void Set_Bars_Area(const gcn::Rectangle& area) { Bars_Area = area; }
+    // The goal and the keys, from the bindings, on the status line in the first seconds of play.
+    void Start_Key_Hint();
 
     // The two in-game windows; each Show toggles its window and closes the other.
     void Show_Inventory(Inventory** inventory);
@@ -138,6 +145,7 @@ private:
 
     void Clean_GUI();
     void Build();
+    void Place_Status();
     unsigned Reset_Status_Msg(unsigned interval, void* args);
     void Apply_Sound_Options();
     bool Apply_Video_Options();
@@ -161,6 +169,7 @@ private:
     std::unique_ptr<gcn::LumenFont> Key_Font;
     std::unique_ptr<gcn::LumenFont> Characteristics_Font;
     std::unique_ptr<gcn::LumenFont> Monsters_Font;
+    std::unique_ptr<gcn::LumenFont> Status_Font;
     std::unique_ptr<Menu_Window> Menu;
 
     std::unique_ptr<gcn::Label> Monsters_Stats_Label;
@@ -168,6 +177,9 @@ private:
     GLINT::SDL::Timer<GUI> Status_Timer;
     // The message on show; the timer clears it only if no newer one came.
     std::atomic<unsigned> Shown_Status{0};
+    gcn::Rectangle Bars_Area;
+    Key_Hint Hint;
+    bool Hint_Started = false;
 
     std::unique_ptr<gcn::Image> Inventory_Background;
     std::unique_ptr<gcn::Icon> Inventory_Background_Icon;

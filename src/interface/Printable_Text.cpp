@@ -1,5 +1,7 @@
 #include "interface/Printable_Text.hpp"
 
+#include <vector>
+
 namespace {
 
 bool Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -93,4 +95,30 @@ std::size_t Printable_Text::Length(const std::string& utf8) {
         ++characters;
     }
     return characters;
+}
+
+std::string Printable_Text::Fit(const std::string& utf8, int maxWidth,
+                                const std::function<int(const std::string&)>& width) {
+    if (width(utf8) <= maxWidth)
+        return utf8;
+    static const std::string Ellipsis = "\u2026";
+    // Where each character ends: the heads that can be cut without splitting one.
+    std::vector<std::size_t> ends;
+    std::size_t size = 1;
+    for (std::size_t i = 0; i < utf8.size(); i += size) {
+        Decode(utf8, i, size);
+        ends.push_back(i + size);
+    }
+    // The longest head that fits, by halving: widths grow with the head.
+    std::size_t fits = 0, tooLong = ends.size();
+    while (tooLong - fits > 1) {
+        const std::size_t middle = (fits + tooLong) / 2;
+        if (width(utf8.substr(0, ends[middle - 1]) + Ellipsis) <= maxWidth)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    if (fits == 0)
+        return width(Ellipsis) <= maxWidth ? Ellipsis : std::string();
+    return utf8.substr(0, ends[fits - 1]) + Ellipsis;
 }

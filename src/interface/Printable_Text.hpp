@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 // Text typed by the player or read from a file, made safe to draw and to
@@ -13,6 +14,10 @@ public:
     // UTF-8 without control characters (C0, DEL, C1), at most maxCharacters
     // characters. With keepLines, line feeds stay and tabs become spaces.
     static std::string Clean(const std::string& bytes, std::size_t maxCharacters, bool keepLines = false);
+
+    // Valid UTF-8 text as wide as width measures it, at most maxWidth: whole
+    // when it fits, else its longest head that fits with an ellipsis.
+    static std::string Fit(const std::string& utf8, int maxWidth, const std::function<int(const std::string&)>& width);
 
     // Characters (not bytes) of valid UTF-8 text.
     static std::size_t Length(const std::string& utf8);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <guichan/color.hpp>
 #include <guichan/font.hpp>
 
 #include "media/Font.hpp"
@@ -31,6 +32,12 @@ public:
     virtual void setGlyphSpacing(int spacing);
     virtual int getGlyphSpacing() const;
 
+    // A dark ring of radius pixels round every glyph, so the text reads over
+    // any ground; the text's box grows by radius on each side. 0: none.
+    // Only blended text gets the ring.
+    void setOutline(int radius, const Color& colour);
+    int getOutline() const { return outline; }
+
     int getRenderMode() const { return renderMode; }
     int getStyle() const { return style; }
     const std::string& getFileName() const { return fileName; }
@@ -48,6 +55,9 @@ private:
     const GLINT::SDL::RGBSurface& renderedText(const std::string& text,
                                                const GLINT::SDL::RGBColor& ink);
 
+    // The rendered text on its dark ring, in a picture of its own.
+    std::unique_ptr<GLINT::SDL::RGBSurface> ringed(std::unique_ptr<GLINT::SDL::RGBSurface> text) const;
+
     std::unique_ptr<GLINT::SDL::Font> font;
     // Most recently drawn first.
     std::vector<Rendered> rendered;
@@ -56,6 +66,8 @@ private:
     std::string fileName;
     int glyphSpacing = 0;
     int rowSpacing = 0;
+    int outline = 0;
+    Uint32 ring = 0;
 };
 
 } // namespace gcn
