@@ -7,6 +7,7 @@
 
 #include <SDL/SDL.h>
 
+#include "battlefield/BF_Cover_Outline.hpp"
 #include "battlefield/BF_Ground_Cache.hpp"
 #include "battlefield/BF_Helpers.hpp"
 #include "battlefield/BF_Layer_Index.hpp"
@@ -77,6 +78,7 @@ void BattleField::Build() {
 
     BG_Index = new BF_Layer_Index(BG_Layer, BG_Sprite_Mapping);
     Env_Index = new BF_Layer_Index(Env_Layer, Env_Sprite_Mapping);
+    Env_Outline = new BF_Cover_Outline(Env_Layer, Env_Sprite_Mapping);
 
     Zones = BattleField_Zone::Fill_Vector();
     // Needs the display's format, so only when there is a display (always, in the game).
@@ -86,6 +88,8 @@ void BattleField::Build() {
 BattleField::~BattleField() { Clear(); }
 
 void BattleField::Clear() {
+    delete Env_Outline;
+    Env_Outline = nullptr;
     delete Ground_Cache;
     Ground_Cache = nullptr;
     delete BG_Index;
@@ -308,6 +312,13 @@ void BattleField::Render_Ground(const GLINT::SDL::Rect& camera, GLINT::SDL::Base
         Render_Default_BG(camera, target);
         Render_BG(camera, target);
     });
+}
+
+bool BattleField::Outline_Covered(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target,
+                                  const GLINT::SDL::BaseSurface& sheet, const GLINT::SDL::Rect& area, int x, int y,
+                                  const GLINT::SDL::RGBColor& ink) const {
+    return Chain_Errors("From BattleField::Outline_Covered(), ", "Unknow Error In BattleField::Outline_Covered()",
+                        [&] { return Env_Outline && Env_Outline->Draw(camera, target, sheet, area, x, y, ink); });
 }
 
 bool BattleField::Ground_Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const {

@@ -9,6 +9,7 @@
 #include "battlefield/BattleField_Sprite.hpp"
 #include "battlefield/BattleField_Zone.hpp"
 #include "media/BaseSurface.hpp"
+#include "media/RGBColor.hpp"
 #include "media/Rect.hpp"
 
 // Size of the field and of a standard ground sprite, in pixels; set by the
@@ -27,6 +28,7 @@ using BF_Sprite_Mapping = std::map<int, BattleField_Sprite*>;
 // The playing field: its two map layers (ground under the characters,
 // scenery over them), the sprites they use and the monster zones. Built once
 // from the description file, read-only afterwards.
+class BF_Cover_Outline;
 class BF_Ground_Cache;
 class XML_Node_Walker;
 class BF_Layer_Index;
@@ -56,6 +58,11 @@ public:
     bool Has_Ground_Cache() const { return Ground_Cache != nullptr; }
     // Null when the ground is drawn tile by tile.
     const BF_Ground_Cache* Get_Ground_Cache() const { return Ground_Cache; }
+    // After Render_Env: the outline, in ink, of a figure (area of sheet drawn
+    // at the field's (x, y)) where the Environment layer hides it.
+    bool Outline_Covered(const GLINT::SDL::Rect& camera, GLINT::SDL::BaseSurface& target,
+                         const GLINT::SDL::BaseSurface& sheet, const GLINT::SDL::Rect& area, int x, int y,
+                         const GLINT::SDL::RGBColor& ink) const;
     // Whether Render_Ground paints every pixel of target from this camera.
     bool Ground_Covers(const GLINT::SDL::Rect& camera, const GLINT::SDL::BaseSurface& target) const;
 
@@ -98,4 +105,5 @@ private:
     BF_Ground_Cache* Ground_Cache = nullptr;
     BF_Layer_Index* BG_Index = nullptr;
     BF_Layer_Index* Env_Index = nullptr;
+    BF_Cover_Outline* Env_Outline = nullptr;
 };

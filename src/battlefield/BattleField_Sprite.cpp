@@ -190,6 +190,16 @@ bool BattleField_Sprite::Draw(GLINT::SDL::BaseSurface& target, int x, int y, int
     return target.blit(*sheet.Tileset, at, Source_Rect(subType, orientation));
 }
 
+const GLINT::SDL::RGBSurface& BattleField_Sprite::Picture(int subType, int orientation, GLINT::SDL::Rect& area) const {
+    const Sheet& sheet = *Pieces;
+    if (subType >= 0 && subType < sheet.Rows && orientation >= 0 && orientation < sheet.Columns) {
+        area = GLINT::SDL::Rect(0, 0, static_cast<Uint16>(Display_Width), static_cast<Uint16>(Display_Height));
+        return *sheet.Frames[static_cast<std::size_t>(subType * sheet.Columns + orientation)];
+    }
+    area = Source_Rect(subType, orientation);
+    return *sheet.Tileset;
+}
+
 void BattleField_Sprite::Load_Tileset(Sheet& sheet, const std::string& path, bool keyed, int r, int g, int b) {
     using GLINT::SDL::RGBSurface;
     if (keyed)

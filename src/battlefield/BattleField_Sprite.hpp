@@ -38,6 +38,9 @@ public:
     // True when the tileset is in the display's format and has no see-through pixel.
     bool Is_Opaque() const { return Pieces->Opaque; }
 
+    // The picture Draw copies that sub-image from, and where in it the sub-image lies.
+    const GLINT::SDL::RGBSurface& Picture(int subType, int orientation, GLINT::SDL::Rect& area) const;
+
     // Draws that sub-image with its top-left corner at (x, y) of target.
     bool Draw(GLINT::SDL::BaseSurface& target, int x, int y, int subType, int orientation) const;
 

@@ -6,6 +6,7 @@
 #include "ai/Character_Factory_Base.hpp"
 #include "battlefield/BattleField.hpp"
 #include "items/Actionables_Manager.hpp"
+#include "characters/Monster_Base.hpp"
 #include "characters/Player.hpp"
 #include "interface/GUI.hpp"
 #include "media/Logger.hpp"
@@ -14,6 +15,34 @@
 #include "shell/Game_Settings.hpp"
 
 using GLINT::SDL::GameLog;
+
+namespace {
+
+// Everyone the scenery hides shows as an outline over it: the hero in yellow,
+// monsters in rose, the others in cyan.
+void Outline_Hidden(const BattleField& battlefield, const GLINT::SDL::Rect& camera, GLINT::SDL::VideoSurface& screen,
+                    const Character_Base& character, const GLINT::SDL::RGBColor& ink) {
+    const CH_Base_All_Infos& infos = character.Infos();
+    if (infos.Life_State != -2 && infos.Current_Sheet)
+        battlefield.Outline_Covered(camera, screen, *infos.Current_Sheet, infos.Source_Rect, infos.X, infos.Y, ink);
+}
+
+void Outline_Hidden_Characters(const BattleField& battlefield, const GLINT::SDL::Rect& camera,
+                               GLINT::SDL::VideoSurface& screen, const Player* player,
+                               const std::vector<Character_Factory_Base*>* factories) {
+    static const GLINT::SDL::RGBColor Hero(0xfb, 0xf2, 0x36), Monster(0xd9, 0x57, 0x63), Other(0x5f, 0xcd, 0xe4);
+    if (player && Game_Settings::GLOBAL_GAME_STATE < 7)
+        Outline_Hidden(battlefield, camera, screen, *player, Hero);
+    if (factories)
+        for (Character_Factory_Base* factory : *factories) {
+            GLINT::SDL::ScopedLock hold(factory->Get_Mutex());
+            for (const Character_Base* character : factory->Get_Characters())
+                Outline_Hidden(battlefield, camera, screen, *character,
+                               dynamic_cast<const Monster_Base*>(character) ? Monster : Other);
+        }
+}
+
+} // namespace
 
 Render_Engine::Render_Engine(BattleField* battlefield) : Battlefield(battlefield) {
     Chain_Errors("From Render_Engine Constructor, ", "Unhandled Error In Render_Engine Constructor", [&] {
@@ -77,12 +106,19 @@ void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
                 factory->Show(camera, screen);
             }
         Battlefield->Render_Env(camera, screen);
+        Outline_Hidden_Characters(*Battlefield, camera, screen, The_Player, Factories);
         // The map over the field, under the interface's texts and windows.
         if (map)
             Map.Draw(camera, The_Player, Factories, Actionables, screen);
         // The interface and the player's bars, over everything.
-        if (Interface)
+        if (Interface) {
+            if (The_Player && The_Player->Has_Bars_Sheet()) {
+                // The life bar, the gap and the endurance bar, one bar's height each.
+                const GLINT::SDL::Rect& bar = The_Player->Get_Bar(0);
+                Interface->Set_Bars_Area(gcn::Rectangle(0, 0, bar.getw(), 3 * bar.geth()));
+            }
             Interface->Draw(screen);
+        }
         if (The_Player)
             The_Player->Show_Characteristics_Bars(screen);
     });

@@ -28,11 +28,11 @@ LumenFont::LumenFont(const std::string& fileName, int pointSize, int renderMode,
 LumenFont::~LumenFont() = default;
 
 int LumenFont::getWidth(const std::string& text) const {
-    return font->getTextSize(text).getw() + 2 * outline;
+    return font->getTextSize(text).getw() + (outline > 0 ? 2 * outline + 1 : 0);
 }
 
 int LumenFont::getHeight() const {
-    return font->height() + rowSpacing + 2 * outline;
+    return font->height() + rowSpacing + (outline > 0 ? 2 * outline + 1 : 0);
 }
 
 void LumenFont::setOutline(int radius, const Color& colour) {
@@ -88,7 +88,8 @@ std::unique_ptr<GLINT::SDL::RGBSurface> LumenFont::ringed(std::unique_ptr<GLINT:
     const SDL_PixelFormat* format = in->format;
     if (format->BytesPerPixel != 4 || format->Amask == 0)
         return text;
-    const int r = outline, w = in->w, h = in->h, outW = w + 2 * r, outH = h + 2 * r;
+    // The ring reaches one pixel further down and right: a shadow, with the light from the top left.
+    const int r = outline, w = in->w, h = in->h, outW = w + 2 * r + 1, outH = h + 2 * r + 1;
     SDL_Surface* out = SDL_CreateRGBSurface(SDL_SWSURFACE, outW, outH, 32, format->Rmask, format->Gmask,
                                             format->Bmask, format->Amask);
     if (!out)
@@ -113,8 +114,8 @@ std::unique_ptr<GLINT::SDL::RGBSurface> LumenFont::ringed(std::unique_ptr<GLINT:
         for (int x = 0; x < outW; ++x) {
             // The ring is the text's own coverage spread over the radius.
             Uint32 around = 0;
-            for (int dy = -r; dy <= r; ++dy)
-                for (int dx = -r; dx <= r; ++dx)
+            for (int dy = -r - 1; dy <= r; ++dy)
+                for (int dx = -r - 1; dx <= r; ++dx)
                     around = std::max(around, alpha(x - r + dx, y - r + dy));
             const Uint32 a = alpha(x - r, y - r);
             // The glyph over its ring.

@@ -32,9 +32,9 @@ public:
     virtual void setGlyphSpacing(int spacing);
     virtual int getGlyphSpacing() const;
 
-    // A dark ring of radius pixels round every glyph, so the text reads over
-    // any ground; the text's box grows by radius on each side. 0: none.
-    // Only blended text gets the ring.
+    // A dark ring of radius pixels round every glyph, one more down and
+    // right, so the text reads over any ground; the text's box grows by as
+    // much. 0: none. Only blended text gets the ring.
     void setOutline(int radius, const Color& colour);
     int getOutline() const { return outline; }
 

@@ -214,6 +214,7 @@ void RunGame() {
         window.HideLoadingScreen();
         Play_Music();
         Daemons::Start_Game_Time();
+        Interface->Start_Key_Hint();
         // Both intervals were checked at start to fit the timer.
         Generation_Timer = new GLINT::SDL::NewTimer<Daemons>(
             Game_Daemons, &Daemons::Generate_Monsters, static_cast<unsigned>(Game_Settings::MONSTERS_GENERATION_INTERVAL));

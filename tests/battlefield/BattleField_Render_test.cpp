@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Log_Capture.hpp"
+#include "battlefield/BF_Cover_Outline.hpp"
 #include "battlefield/BF_Fixture.hpp"
 #include "media/MediaContext.hpp"
 #include "media/RGBSurface.hpp"
@@ -23,7 +24,7 @@ using GLINT::SDL::RGBSurface;
 namespace {
 
 // Colours may lose low bits when a 16-bit display exists: compare loosely.
-::testing::AssertionResult Pixel_Is(RGBSurface& surface, int x, int y, Uint32 rgb) {
+::testing::AssertionResult Pixel_Is(GLINT::SDL::BaseSurface& surface, int x, int y, Uint32 rgb) {
     Uint8 r, g, b;
     SDL_GetRGB(surface.getpixel(x, y), surface.get_SDL()->format, &r, &g, &b);
     const int er = rgb >> 16 & 0xff, eg = rgb >> 8 & 0xff, eb = rgb & 0xff;
@@ -236,6 +237,49 @@ TEST_P(BF_Display_Drawing, FailedDefaultGroundTilesAreLoggedNotThrown) {
     EXPECT_NE(log.str().find("DEfault BG Sprite Generation Failed Surfaces must not be locked during blit"),
               std::string::npos)
         << log.str();
+}
+
+// A keyed 12 x 12 figure holding an 8 x 8 square, drawn as characters are, partly under a 16 x 16 tree
+// whose see-through pixel falls on the square's top edge.
+TEST_P(BF_Display_Drawing, ScenerySeenOverAFigureShowsItsOutlineWhereItCoversItOnly) {
+    BattleField field(Field("", BF_Fixture::Sprite("Environment", 40, 45, 3), 0));
+    SDL_Surface* drawn = SDL_CreateRGBSurface(SDL_SWSURFACE, 12, 12, 24, 0xff0000, 0x00ff00, 0x0000ff, 0);
+    SDL_FillRect(drawn, nullptr, 0xff00ff);
+    SDL_Rect square = {2, 2, 8, 8};
+    SDL_FillRect(drawn, &square, 0xffffff);
+    RGBSurface sheet(drawn);
+    sheet.setColorKey(GLINT::SDL::RGBAColor(255, 0, 255, 255), true);
+    sheet.convertToDisplayFormat();
+    const Rect camera(10, 20, 200, 150), area(0, 0, 12, 12);
+    const GLINT::SDL::RGBColor ink(0xfb, 0xf2, 0x36);
+    screen->fill(GLINT::SDL::RGBColor(0, 0, 0));
+    screen->blit(sheet, GLINT::SDL::Point(34 - 10, 44 - 20));
+    field.Render_Env(camera, *screen);
+    EXPECT_FALSE(field.Outline_Covered(camera, *screen, sheet, area, 120, 100, ink)) << "in the open";
+    ASSERT_TRUE(field.Outline_Covered(camera, *screen, sheet, area, 34, 44, ink));
+
+    // On screen (field - camera): the square spans x 26-33, y 26-33; the tree starts at x 30, y 25.
+    const GLINT::SDL::RGBColor& ring = BF_Cover_Outline::Ring;
+    EXPECT_TRUE(Pixel_Is(*screen, 33, 30, 0xfbf236)) << "covered edge";
+    EXPECT_TRUE(Pixel_Is(*screen, 30, 26, 0xfbf236)) << "covered edge";
+    EXPECT_TRUE(Pixel_Is(*screen, 31, 26, 0xffffff)) << "under the see-through pixel";
+    EXPECT_TRUE(Pixel_Is(*screen, 26, 30, 0xffffff)) << "edge in the open";
+    EXPECT_TRUE(Pixel_Is(*screen, 31, 30, Tile_Colour(3, 0, 0))) << "covered inside";
+    EXPECT_TRUE(Pixel_Is(*screen, 34, 30, 0x222034)) << "ring";
+    EXPECT_TRUE(Pixel_Is(*screen, 25, 30, 0x000000)) << "no ring in the open";
+    // Top edge 3 (the see-through pixel left out), bottom 4, right 6; the ring 4 above, 4 below, 8 right.
+    SDL_Surface* s = screen->get_SDL();
+    const Uint32 light = SDL_MapRGB(s->format, ink.getR(), ink.getG(), ink.getB());
+    const Uint32 dark = SDL_MapRGB(s->format, ring.getR(), ring.getG(), ring.getB());
+    int lights = 0, darks = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const Uint32 pixel = screen->getpixel(x, y);
+            lights += pixel == light;
+            darks += pixel == dark;
+        }
+    EXPECT_EQ(lights, 13);
+    EXPECT_EQ(darks, 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, BF_Display_Drawing, ::testing::Values(16, 32));

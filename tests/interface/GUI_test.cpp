@@ -1,17 +1,20 @@
 #include "interface/GUI_Fixture.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <regex>
 #include <stdexcept>
 #include <thread>
 
 #include "characters/Characteristics.hpp"
+#include "data/XML_Manager.hpp"
 #include "interface/KeyboardInput.hpp"
 #include "items/Apprentice_Bow.hpp"
 #include "items/Apprentice_Sword.hpp"
 #include "items/Healing_Potion.hpp"
 #include "items/Inventory.hpp"
 #include "items/Normal_Arrow.hpp"
+#include "media/DisplayModes.hpp"
 
 using namespace gui_test;
 
@@ -68,6 +71,95 @@ TEST_F(GUI_Test, TheHudCountsMonstersAndClearsOnlyItsOwnStatusMessage) {
     Status_Message::Set("Ranged Hit");
     Frame();
     EXPECT_NEAR(status->getX() + status->getWidth() / 2.0, 320, 1);
+}
+
+// Every screen the video options offer, the widest counter, the shipped bars and a status line of each
+// kind: the start's hint, a short message and one longer than any screen (cut to fit).
+TEST_F(GUI_Test, TheHudTextsStayApartAndOnScreenAtEveryOfferedResolution) {
+    const char* bars = "Data/Interface/Player_Characteristics_Bars_TS.xml";
+    const gcn::Rectangle barsArea(0, 0, XML_Manager::Get_Option_Value(bars, "Bars_Width"),
+                                  3 * XML_Manager::Get_Option_Value(bars, "Bars_Height"));
+    Monster_Counters::Alive = 20;
+    Monster_Counters::Killed = 999;
+    Restart();
+    gui->Set_Bars_Area(barsArea);
+    gcn::Widget* counter = Find("Monsters_Stats_Label");
+    gcn::Widget* status = Find("Status_Label");
+    auto apart = [](const gcn::Rectangle& a, int frame, const gcn::Rectangle& b) {
+        return a.x - frame >= b.x + b.width || b.x >= a.x + a.width + frame || a.y - frame >= b.y + b.height ||
+               b.y >= a.y + a.height + frame;
+    };
+    const std::vector<std::pair<int, int>> modes = GLINT::SDL::getAvailableDisplayModes();
+    ASSERT_FALSE(modes.empty());
+    for (const auto& mode : modes) {
+        Game_Settings::Current_Screen_Width = mode.first;
+        Game_Settings::Current_Screen_Height = mode.second;
+        gui->UpdateTopContainerDimensions();
+        // The hint's messages in turn, each fitted to this width.
+        gui->Start_Key_Hint();
+        std::vector<std::string> lines{"Melee Hit", std::string(300, 'W')};
+        for (Frame(); !Caption("Status_Label").empty() && lines.size() < 12; Frame()) {
+            lines.push_back(Caption("Status_Label"));
+            (gui.get()->*GLINT::SDL::TimerMethod<GUI>::method)(4000, nullptr);
+        }
+        ASSERT_GT(lines.size(), 2u);
+        for (const std::string& line : lines) {
+            Status_Message::Set(line);
+            Frame();
+            const std::string where = std::to_string(mode.first) + "x" + std::to_string(mode.second) + " " + line;
+            const gcn::Rectangle s = status->getDimension(), c = counter->getDimension();
+            const int frame = static_cast<int>(status->getFrameSize());
+            EXPECT_TRUE(apart(s, frame, c) && apart(s, frame, barsArea) && apart(c, 0, barsArea)) << where;
+            EXPECT_TRUE(s.x - frame >= 0 && s.x + s.width + frame <= mode.first && c.x >= 0 &&
+                        c.x + c.width <= mode.first && s.y + s.height + frame < mode.second / 4) << where;
+            // The hint and short messages are shown whole.
+            if (line.size() < 300) {
+                EXPECT_EQ(Caption("Status_Label"), line) << where;
+            }
+        }
+    }
+}
+
+// The hint reads the bindings as they are: rebound keys show under their own names, and a message the
+// game says meanwhile is not cut short.
+TEST_F(GUI_Test, TheStartHintSaysTheGoalAndThePlayersOwnKeysInTurn) {
+    using S = Game_Settings;
+    S::ATTACK_1 = Key_Binding::From_Value("KSPACE");
+    S::ACTION_1 = Key_Binding();
+    S::ACTION_2 = Key_Binding::From_Value("KRETURN");
+    S::RUN_1 = Key_Binding::From_Value("Right");
+    S::HEAL_1 = Key_Binding::From_Value("KKP7");
+    S::UP_1 = Key_Binding::From_Value("KI");
+    S::LEFT_1 = Key_Binding::From_Value("KJ");
+    S::DOWN_1 = Key_Binding::From_Value("KK");
+    S::RIGHT_1 = Key_Binding::From_Value("KL");
+    S::UP_2 = Key_Binding::From_Value("KUP");
+    S::LEFT_2 = Key_Binding::From_Value("KLEFT");
+    S::DOWN_2 = Key_Binding::From_Value("KDOWN");
+    S::RIGHT_2 = Key_Binding::From_Value("KRIGHT");
+    S::MENU_CALL_1 = Key_Binding::From_Value("KF10");
+    S::DRAW_DISTANT_W_1 = Key_Binding::From_Value("KKP2");
+    Restart();
+    gui->Start_Key_Hint();
+    auto tick = [&] { (gui.get()->*GLINT::SDL::TimerMethod<GUI>::method)(4000, nullptr); };
+    Frame();
+    std::string said = Caption("Status_Label");
+    EXPECT_EQ(said.rfind("Kill every monster to win. Move: I J K L or arrows", 0), 0u) << said;
+    Status_Message::Set("Melee Hit");
+    Frame();
+    Frame();
+    EXPECT_EQ(Caption("Status_Label"), "Melee Hit");
+    tick();
+    for (Frame(); !Caption("Status_Label").empty(); Frame()) {
+        said += " | " + Caption("Status_Label");
+        EXPECT_LE(Find("Status_Label")->getWidth(), 800);
+        tick();
+    }
+    for (const char* key : {"attack: Space", "hests and bags: Return", "un: right click", "potion: keypad 7",
+                            "enu: F10", "ow: keypad 2"})
+        EXPECT_NE(said.find(key), std::string::npos) << key << " in " << said;
+    EXPECT_EQ(said.find("Ctrl"), std::string::npos) << said;
+    EXPECT_GE(std::count(said.begin(), said.end(), '|'), 1) << "one line at 800 pixels: " << said;
 }
 
 TEST_F(GUI_Test, TheStatusTimerClearsTheLineUnderTheWorldLock) {
