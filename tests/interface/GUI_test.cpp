@@ -85,6 +85,21 @@ TEST_F(GUI_Test, TheHudTextsStayApartAndOnScreenAtEveryOfferedResolution) {
     gui->Set_Bars_Area(barsArea);
     gcn::Widget* counter = Find("Monsters_Stats_Label");
     gcn::Widget* status = Find("Status_Label");
+    // Readable on snow: over white, both texts are ringed in dark.
+    Status_Message::Set("Melee Hit");
+    GLINT::SDL::VideoSurface& screen = *window->getDisplay();
+    screen.fill(GLINT::SDL::RGBColor(255, 255, 255));
+    Frame();
+    for (gcn::Widget* text : {counter, status}) {
+        int dark = 0;
+        for (int y = text->getY(); y < text->getY() + text->getHeight(); ++y)
+            for (int x = text->getX(); x < text->getX() + text->getWidth(); ++x) {
+                Uint8 r, g, b;
+                SDL_GetRGB(screen.getpixel(x, y), screen.get_SDL()->format, &r, &g, &b);
+                dark += r + g + b < 200;
+            }
+        EXPECT_GT(dark, text->getWidth() * 2) << text->getId();
+    }
     auto apart = [](const gcn::Rectangle& a, int frame, const gcn::Rectangle& b) {
         return a.x - frame >= b.x + b.width || b.x >= a.x + a.width + frame || a.y - frame >= b.y + b.height ||
                b.y >= a.y + a.height + frame;
