@@ -1,7 +1,7 @@
 """The interface under the player's hands: the inventory and characteristics windows, every menu screen, the
 options written to Config.ini and read again, a rebound key, the map of what is left, the victory with its
-best-times line, the death picture and the credits; and the README's pictures of them
-(scripts/pictures-interface)."""
+best-times line, the death picture and the credits, the start's hint over snow and a hidden hero's outline;
+and the README's pictures of them (scripts/pictures-interface)."""
 
 import os
 import re
@@ -11,7 +11,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import (STARTED, Game, changed, differing_pixels, keep_picture, scrolled,  # noqa: E402
+from harness import (STARTED, Game, changed, crop, differing_pixels, keep_picture, scrolled,  # noqa: E402
                      victory_window, wait_for, world)
 from test_world import COUNTERS, FRAIL_MONSTERS, SEED  # noqa: E402
 
@@ -60,6 +60,14 @@ def setting(text, key):
 def saved(game, line):
     """Config.ini once it holds line."""
     return wait_for(lambda: line in game.read("Config.ini") and game.read("Config.ini"), what=line)
+
+
+def pixels_of(path, region, colour, fuzz="6%"):
+    """Pixels of region (w, h, x, y) within fuzz of colour."""
+    return int(float(subprocess.run(
+        ["convert", crop(path, region), "-fuzz", fuzz, "-fill", "black", "+opaque", colour, "-fill", "white",
+         "-opaque", colour, "-format", "%[fx:mean*w*h]", "info:"],
+        capture_output=True, text=True, check=True, timeout=60).stdout))
 
 
 class Screens(unittest.TestCase):
@@ -120,6 +128,22 @@ class Screens(unittest.TestCase):
             keep_picture(game.frame(), "menu-quit.png", MENU)
             game.quit(self, press=lambda game: game.press("Left", "Return"))
             self.assertEqual(game.read("Config.ini"), config)
+
+
+class Snow(unittest.TestCase):
+    def test_at_the_narrowest_size_the_start_says_the_goal_over_snow_and_a_pine_hides_the_hero_but_his_outline(self):
+        # The hero behind a snow pine in the northern snowfield, the camera centred on him.
+        with Game(screen=(800, 600), prepare=world(800, 600, 32, hero=(1380, 425))) as game:
+            game.started()
+            top, hero = (800, 80, 0, 0), (64, 64, 368, 268)
+            # Screenshots: an F12 frame would put its own message on the status line.
+            shot = game.shot_until(lambda s: pixels_of(s, top, "#ff9696") > 300 and pixels_of(s, hero, "#fbf236") > 20,
+                                   "the status line's goal and keys, the hero's outline in the pine")
+            keep_picture(shot, "hud-snow.png")
+            zoom = shot + ".zoom.png"
+            subprocess.run(["convert", crop(shot, (128, 112, 336, 236)), "-scale", "300%", zoom], check=True, timeout=60)
+            keep_picture(zoom, "outline.png")
+            game.quit(self)
 
 
 class Options(unittest.TestCase):
