@@ -136,8 +136,9 @@ class ShippedMap(unittest.TestCase):
         # X screen, window, depth, precision, the window's size after a resize.
         for screen, (width, height), bpp, fuzz, resized in [((1280, 1024), (1024, 768), 32, FULL_DEPTH, (1200, 900)),
                                                             ((1024, 768), (800, 600), 16, SIXTEEN_BITS, None)]:
-            with self.subTest(bpp=bpp), Game(screen=screen, prepare=world(width, height, bpp,
-                                                                          characters=TOWNSFOLK_AWAY)) as game:
+            # The start's hint on the status line passes quickly.
+            with self.subTest(bpp=bpp), Game(screen=screen, prepare=world(width, height, bpp, characters=TOWNSFOLK_AWAY,
+                                                                          RESET_STATUS_MSG_INTERVAL=300)) as game:
                 game.started()
                 field = Map(game.folder)
                 for w, h in [(width, height)] + ([resized] if resized else []):
