@@ -56,6 +56,14 @@ std::vector<std::string> Clauses() {
     for (const auto& key : keys)
         if (!key.second.empty())
             clauses.push_back(std::string(key.first) + ": " + key.second);
+    // The map has Tab unless an action has it.
+    const int tab = GLINT::SDL::KeyNames::number("KTAB");
+    bool tabFree = true;
+    for (const Game_Settings::Key_Action& action : Game_Settings::Key_Actions())
+        for (const Key_Binding* binding : {action.Set_1, action.Set_2})
+            tabFree = tabFree && !(binding->Type == "Key" && binding->Code == tab);
+    if (tabFree)
+        clauses.push_back("map: Tab");
     return clauses;
 }
 

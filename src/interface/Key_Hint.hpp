@@ -19,7 +19,7 @@ public:
     // "left click"); "" when unbound.
     static std::string Label(const Key_Binding& binding);
 
-    // The goal, then "move: …", "run: …" and the other keys bound, packed in
+    // The goal, then "move: …", "run: …", the other keys bound and the map's, packed in
     // order into as few messages as stay within maxWidth by width.
     static std::vector<std::string> Messages(const Measure& width, int maxWidth);
 

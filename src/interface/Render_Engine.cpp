@@ -112,8 +112,8 @@ void Render_Engine::render(GLINT::SDL::VideoSurface& screen) {
             Map.Draw(camera, The_Player, Factories, Actionables, screen);
         // The interface and the player's bars, over everything.
         if (Interface) {
-            if (The_Player && The_Player->Has_Bars_Sheet()) {
-                // The life bar, the gap and the endurance bar, one bar's height each.
+            if (The_Player) {
+                // The life bar, the gap and the endurance bar, one bar's height each (none without their sheet).
                 const GLINT::SDL::Rect& bar = The_Player->Get_Bar(0);
                 Interface->Set_Bars_Area(gcn::Rectangle(0, 0, bar.getw(), 3 * bar.geth()));
             }

@@ -171,9 +171,14 @@ TEST_F(GUI_Test, TheStartHintSaysTheGoalAndThePlayersOwnKeysInTurn) {
         tick();
     }
     for (const char* key : {"attack: Space", "hests and bags: Return", "un: right click", "potion: keypad 7",
-                            "enu: F10", "ow: keypad 2"})
+                            "enu: F10", "ow: keypad 2", "ap: Tab"})
         EXPECT_NE(said.find(key), std::string::npos) << key << " in " << said;
     EXPECT_EQ(said.find("Ctrl"), std::string::npos) << said;
+    // Tab bound to an action is the action's, not the map's.
+    S::HEAL_2 = Key_Binding::From_Value("KTAB");
+    const std::vector<std::string> bound = Key_Hint::Messages([](const std::string&) { return 0; }, 800);
+    ASSERT_EQ(bound.size(), 1u);
+    EXPECT_EQ(bound[0].find("Tab"), std::string::npos) << bound[0];
     EXPECT_GE(std::count(said.begin(), said.end(), '|'), 1) << "one line at 800 pixels: " << said;
 }
 
