@@ -9,7 +9,6 @@
 
 #include <guichan/actionlistener.hpp>
 #include <guichan/mouselistener.hpp>
-
 #include <guichan/rectangle.hpp>
 
 #include "interface/Display_Control.hpp"
